@@ -1,0 +1,164 @@
+#include "app/frm_dictionary.h"
+
+#include "app/main_window_layout.h"
+#include "app/mod_frm.h"
+#include "app/shutdown_tweak.h"
+#include "platform/rounding.h"
+#include "platform/screen.h"
+#include "resources/resource_ids.h"
+
+namespace app {
+
+namespace {
+// Fixed single border with a title bar; the region cuts both away at start-up.
+constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr COLORREF kCreditsBackColor = RGB(211, 211, 211);
+
+int TwipsToPixelsX(int twips) { return platform::RoundHalfEven(static_cast<double>(twips) / platform::TwipsPerPixelX()); }
+int TwipsToPixelsY(int twips) { return platform::RoundHalfEven(static_cast<double>(twips) / platform::TwipsPerPixelY()); }
+
+RECT PixelRect(const layout::TwipsRect& r) {
+    const int left = TwipsToPixelsX(r.left);
+    const int top = TwipsToPixelsY(r.top);
+    return RECT{left, top, left + TwipsToPixelsX(r.width), top + TwipsToPixelsY(r.height)};
+}
+
+constexpr int kApplyId = 100;
+constexpr int kHomeId = 101;
+
+HWND CreateStandInButton(HWND parent, const layout::TwipsRect& where, const wchar_t* caption, int id, HFONT font) {
+    const RECT r = PixelRect(where);
+    HWND button = CreateWindowExW(0, L"BUTTON", caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, r.left,
+                                  r.top, r.right - r.left, r.bottom - r.top, parent,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
+                                  nullptr);
+    SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return button;
+}
+}  // namespace
+
+FrmDictionary::FrmDictionary() {
+    CreateForm(layout::kStoredCaption, kFormStyle, TwipsToPixelsX(static_cast<int>(layout::kOuterWidthTwips)),
+               TwipsToPixelsY(static_cast<int>(layout::kOuterHeightTwips)));
+    CreateControls();
+    mouse.move = [this](const platform::MouseEvent& event) { Form_MouseMove(event); };
+}
+
+FrmDictionary::~FrmDictionary() { Destroy(); }
+
+void FrmDictionary::CreateControls() {
+    // Creation order is the stored one; it is also the order the window system walks for Tab.
+    reDrawTimer_.onTick = [] {};
+
+    picN_.CreateChild(hwnd(), L"picN", PixelRect(layout::kPicN), true);
+    btnClose_ = &picN_.AddImage(L"btnClose", PixelRect(layout::kBtnClose));
+    btnClose_->toolTip = layout::kCloseToolTip;
+    btnMin_ = &picN_.AddImage(L"btnMin", PixelRect(layout::kBtnMin));
+    btnMin_->toolTip = layout::kMinToolTip;
+    picN_.UpdateImage(*btnClose_);
+    picN_.UpdateImage(*btnMin_);
+    btnClose_->mouse.click = [this] { Unload(); };
+    btnClose_->mouse.down = [this](const platform::MouseEvent&) { SetStrip(StripState::CloseDown); };
+    btnClose_->mouse.move = [this](const platform::MouseEvent&) { SetStrip(StripState::CloseHot); };
+    btnMin_->mouse.click = [this] { Minimise(); };
+    btnMin_->mouse.down = [this](const platform::MouseEvent&) { SetStrip(StripState::MinDown); };
+    btnMin_->mouse.move = [this](const platform::MouseEvent&) { SetStrip(StripState::MinHot); };
+
+    pTop_.CreateChild(hwnd(), L"pTop", PixelRect(layout::kPTop), false);
+    pTop_.SetAutoRedraw(true);
+    pTop_.SetPicture(platform::Picture::FromBitmapResource(IDB_SKIN_ATLAS));
+    auto hidden = [this](const wchar_t* name, const layout::TwipsRect& where, int resource) {
+        auto& image = pTop_.AddImage(name, PixelRect(where), platform::Picture::FromBitmapResource(resource));
+        image.visible = false;
+        return &image;
+    };
+    imgMinD_ = hidden(L"imgMinD", layout::kImgMinD, IDB_STRIP_MIN_DOWN);
+    imgMinH_ = hidden(L"imgMinH", layout::kImgMinH, IDB_STRIP_MIN_HOT);
+    imgCloseH_ = hidden(L"imgCloseH", layout::kImgCloseH, IDB_STRIP_CLOSE_HOT);
+    imgCloseD_ = hidden(L"imgCloseD", layout::kImgCloseD, IDB_STRIP_CLOSE_DOWN);
+    imgNormal_ = hidden(L"imgNormal", layout::kImgNormal, IDB_STRIP_NORMAL);
+
+    buttonFont_ = platform::CreateFontFromSpec(platform::FontSpec{});
+    // Tab order follows creation order: Apply (tab index 0) before Homepage (1).
+    cmdApply_ = CreateStandInButton(hwnd(), layout::kCmdApply, L"&Apply", kApplyId, buttonFont_.get());
+    cmdHome_ = CreateStandInButton(hwnd(), layout::kCmdHome, L"Homepage", kHomeId, buttonFont_.get());
+
+    picText_.CreateChild(hwnd(), L"PicText", PixelRect(layout::kPicText), true);
+    picText_.SetForeColor(GetSysColor(COLOR_WINDOWTEXT));
+
+    image1_ = &AddImage(L"Image1", PixelRect(layout::kImage1), platform::Picture::FromBitmapResource(IDB_BANNER));
+
+    onResize = [this] { ResizeHandling(); };
+}
+
+void FrmDictionary::Load() {
+    SetOuterSizeTwips(layout::kOuterWidthTwips, layout::kOuterHeightTwips);
+    SetStrip(StripState::Normal);
+    PlacePicN();  // still in twips here: the margin is 8 twips
+    FormPaintTitle(*this, layout::kTitle, layout::kTitleLeft, layout::kTitleTop);
+    FormRoundRegion(*this);
+    image1_->rect = RECT{layout::kImage1Left, layout::kImage1Top,
+                         layout::kImage1Left + (image1_->rect.right - image1_->rect.left),
+                         layout::kImage1Top + (image1_->rect.bottom - image1_->rect.top)};
+    UpdateImage(*image1_);
+    picText_.SetScaleMode(platform::ScaleMode::Pixels);
+    picText_.SetBackColor(kCreditsBackColor);
+    picText_.SetAutoRedraw(true);
+    reDrawTimer_.SetInterval(20);
+    reDrawTimer_.SetEnabled(true);
+}
+
+void FrmDictionary::Show() {
+    ShowCentred();
+    SetFocus(cmdApply_);
+}
+
+void FrmDictionary::ResizeHandling() {
+    FormPaintTitle(*this, layout::kTitle, layout::kTitleLeft, layout::kTitleTop);
+    SetStrip(StripState::Normal);
+    PlacePicN();
+}
+
+void FrmDictionary::PlacePicN() {
+    const double left = ScaleWidth() - PixelsToUnitsX(picN_.WidthPixels()) - layout::kPicNRightMargin;
+    picN_.MovePixels(UnitsToPixelsX(left), 0);
+}
+
+void FrmDictionary::SetStrip(StripState state) {
+    strip_ = state;
+    const platform::ImageControl* source = imgNormal_;
+    switch (state) {
+        case StripState::Normal: source = imgNormal_; break;
+        case StripState::MinHot: source = imgMinH_; break;
+        case StripState::MinDown: source = imgMinD_; break;
+        case StripState::CloseHot: source = imgCloseH_; break;
+        case StripState::CloseDown: source = imgCloseD_; break;
+    }
+    // The strip shares the hidden image's picture object; nothing is copied.
+    if (picN_.Picture() != source->picture) picN_.SetPicture(source->picture);
+}
+
+void FrmDictionary::Form_MouseMove(const platform::MouseEvent& event) {
+    if (event.button == platform::kLeftButton) FormDrag(*this);
+    SetStrip(StripState::Normal);
+}
+
+void FrmDictionary::cmdApply_Click() { ApplyShutdownTweak(hwnd()); }
+
+void FrmDictionary::cmdHome_Click() {}
+
+LRESULT FrmDictionary::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
+        if (LOWORD(wParam) == kApplyId) {
+            cmdApply_Click();
+            return 0;
+        }
+        if (LOWORD(wParam) == kHomeId) {
+            cmdHome_Click();
+            return 0;
+        }
+    }
+    return Form::OnMessage(message, wParam, lParam);
+}
+
+}  // namespace app

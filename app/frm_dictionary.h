@@ -1,0 +1,75 @@
+// The main window: its controls as stored, the start-up sequence, resize handling, the
+// minimise/close strip, dragging by the body, and the handlers of the two buttons.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "platform/form.h"
+#include "platform/gdi_owner.h"
+#include "platform/timer.h"
+
+namespace app {
+
+// Which strip picture picN shows.
+enum class StripState { Normal, MinHot, MinDown, CloseHot, CloseDown };
+
+class FrmDictionary : public platform::Form {
+public:
+    // Creates the window and its controls from the stored definition, hidden.
+    FrmDictionary();
+    ~FrmDictionary() override;
+
+    // The load handler: the start-up sequence, run before the window is first shown.
+    void Load();
+    // Shows the window centred; its first showing runs the resize handling. Focus goes to
+    // the control with the lowest tab index.
+    void Show();
+
+    StripState Strip() const { return strip_; }
+    void SetStrip(StripState state);
+
+    platform::PictureBox& picN() { return picN_; }
+    platform::PictureBox& pTop() { return pTop_; }
+    platform::PictureBox& PicText() { return picText_; }
+    platform::ImageControl& btnMin() { return *btnMin_; }
+    platform::ImageControl& btnClose() { return *btnClose_; }
+    platform::ImageControl& Image1() { return *image1_; }
+    platform::Timer& ReDrawTimer() { return reDrawTimer_; }
+    HWND cmdApply() const { return cmdApply_; }
+    HWND cmdHome() const { return cmdHome_; }
+
+    // Handlers of the two buttons' Click events.
+    void cmdApply_Click();
+    void cmdHome_Click();
+
+protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void CreateControls();
+    void ResizeHandling();
+    void PlacePicN();
+    void Form_MouseMove(const platform::MouseEvent& event);
+
+    platform::Timer reDrawTimer_;
+    platform::PictureBox picN_;
+    platform::ImageControl* btnClose_ = nullptr;
+    platform::ImageControl* btnMin_ = nullptr;
+    platform::PictureBox pTop_;
+    platform::ImageControl* imgMinD_ = nullptr;
+    platform::ImageControl* imgMinH_ = nullptr;
+    platform::ImageControl* imgCloseH_ = nullptr;
+    platform::ImageControl* imgCloseD_ = nullptr;
+    platform::ImageControl* imgNormal_ = nullptr;
+    HWND cmdHome_ = nullptr;   // child windows: destroyed with the form
+    HWND cmdApply_ = nullptr;
+    platform::PictureBox picText_;
+    platform::ImageControl* image1_ = nullptr;
+    platform::UniqueFont buttonFont_;
+
+    StripState strip_ = StripState::Normal;
+};
+
+}  // namespace app

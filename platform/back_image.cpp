@@ -1,0 +1,57 @@
+#include "platform/back_image.h"
+
+#include <algorithm>
+
+namespace platform {
+
+BackImage::~BackImage() { DeselectBitmap(); }
+
+void BackImage::DeselectBitmap() {
+    // A bitmap still selected into a DC cannot be deleted.
+    if (dc_ && originalBitmap_) SelectObject(dc_.get(), originalBitmap_);
+    originalBitmap_ = nullptr;
+}
+
+void BackImage::EnsureSize(int width, int height, COLORREF fill) {
+    width = std::max(width, 1);
+    height = std::max(height, 1);
+    if (dc_ && width <= width_ && height <= height_) return;
+    const int newWidth = std::max(width, width_);
+    const int newHeight = std::max(height, height_);
+
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = newWidth;
+    info.bmiHeader.biHeight = -newHeight;  // top-down: row y starts at bits + y * width
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap) return;  // out of memory: the old image stays in use
+
+    UniqueMemoryDC dc(nullptr);
+    if (!dc) return;
+    HGDIOBJ original = SelectObject(dc.get(), bitmap.get());
+    const std::uint32_t fillPixel = (GetRValue(fill) << 16) | (GetGValue(fill) << 8) | GetBValue(fill);
+    std::fill_n(static_cast<std::uint32_t*>(bits), static_cast<size_t>(newWidth) * newHeight, fillPixel);
+    if (dc_) BitBlt(dc.get(), 0, 0, width_, height_, dc_.get(), 0, 0, SRCCOPY);
+
+    // The drawing attributes of the old DC (font, colours, modes) are the owner's to re-apply.
+    DeselectBitmap();
+    dc_ = std::move(dc);
+    bitmap_ = std::move(bitmap);
+    originalBitmap_ = original;
+    bits_ = static_cast<std::uint32_t*>(bits);
+    width_ = newWidth;
+    height_ = newHeight;
+}
+
+COLORREF BackImage::PixelAt(int x, int y) const {
+    if (!bits_ || x < 0 || y < 0 || x >= width_ || y >= height_) return 0;
+    GdiFlush();
+    const std::uint32_t p = bits_[static_cast<size_t>(y) * width_ + x];
+    return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+}
+
+}  // namespace platform

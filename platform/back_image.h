@@ -1,0 +1,41 @@
+// The off-screen image behind a persistent drawing surface: a 32-bit top-down DIB section
+// selected into its own memory DC, so drawing stays and its pixels can be read back exactly.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "platform/gdi_owner.h"
+
+namespace platform {
+
+class BackImage {
+public:
+    BackImage() = default;
+    ~BackImage();
+    BackImage(const BackImage&) = delete;
+    BackImage& operator=(const BackImage&) = delete;
+
+    // Grows the image to at least width x height, keeping what was drawn; new pixels take
+    // fill. Never shrinks, so a minimised window keeps its picture.
+    void EnsureSize(int width, int height, COLORREF fill);
+
+    HDC dc() const { return dc_.get(); }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    // The pixel as a COLORREF (0x00BBGGRR); 0 outside the image.
+    COLORREF PixelAt(int x, int y) const;
+
+private:
+    void DeselectBitmap();
+
+    UniqueMemoryDC dc_;
+    UniqueBitmap bitmap_;
+    HGDIOBJ originalBitmap_ = nullptr;
+    std::uint32_t* bits_ = nullptr;
+    int width_ = 0;
+    int height_ = 0;
+};
+
+}  // namespace platform

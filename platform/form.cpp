@@ -1,0 +1,59 @@
+#include "platform/form.h"
+
+#include "platform/rounding.h"
+#include "platform/screen.h"
+
+namespace platform {
+
+bool Form::CreateForm(std::wstring_view caption, DWORD style, int widthPixels, int heightPixels) {
+    return CreateSurface(0, caption, style, CW_USEDEFAULT, CW_USEDEFAULT, widthPixels, heightPixels, nullptr);
+}
+
+void Form::SetOuterSizeTwips(double width, double height) {
+    ResizePixels(RoundHalfEven(width / TwipsPerPixelX()), RoundHalfEven(height / TwipsPerPixelY()));
+}
+
+double Form::OuterWidthTwips() const { return static_cast<double>(WidthPixels()) * TwipsPerPixelX(); }
+double Form::OuterHeightTwips() const { return static_cast<double>(HeightPixels()) * TwipsPerPixelY(); }
+
+void Form::ShowCentred() {
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const int left = work.left + (work.right - work.left - WidthPixels()) / 2;
+    const int top = work.top + (work.bottom - work.top - HeightPixels()) / 2;
+    SetWindowPos(hwnd(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    shown_ = true;
+    const int before = resizesSeen_;
+    ShowWindow(hwnd(), SW_SHOW);
+    if (resizesSeen_ == before && onResize) {
+        ++resizesSeen_;
+        onResize();
+    }
+}
+
+void Form::Minimise() { ShowWindow(hwnd(), SW_MINIMIZE); }
+
+void Form::Unload() { Destroy(); }
+
+void Form::OnSized(WPARAM kind) {
+    (void)kind;  // minimised and restored sizes are handled alike
+    if (!shown_) return;
+    ++resizesSeen_;
+    if (onResize) onResize();
+}
+
+LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DESTROY) {
+        if (onUnload) onUnload();
+        if (quitOnUnload_) PostQuitMessage(0);
+        return 0;
+    }
+    return SurfaceWindow::OnMessage(message, wParam, lParam);
+}
+
+bool PictureBox::CreateChild(HWND parent, std::wstring_view name, RECT rect, bool visible) {
+    const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (visible ? WS_VISIBLE : 0);
+    return CreateSurface(0, name, style, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, parent);
+}
+
+}  // namespace platform

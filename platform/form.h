@@ -1,0 +1,52 @@
+// A top-level form: a framed window with a persistent drawing surface, sized in twips,
+// shown centred, and reporting its resizes once it has been shown.
+#pragma once
+
+#include <functional>
+#include <string_view>
+
+#include "platform/surface_window.h"
+
+namespace platform {
+
+class Form : public SurfaceWindow {
+public:
+    // Ends the message loop when the form is destroyed.
+    void SetQuitOnUnload(bool quit) { quitOnUnload_ = quit; }
+
+    // Outer size in twips; set in twips and kept in whole pixels.
+    void SetOuterSizeTwips(double width, double height);
+    double OuterWidthTwips() const;
+    double OuterHeightTwips() const;
+
+    // Shows the form modeless at the centre of the screen; the first showing raises the
+    // resize handler even when the system sends no size change for it.
+    void ShowCentred();
+    void Minimise();
+    // Destroys the form and its child windows; the unload handler runs first.
+    void Unload();
+
+    std::function<void()> onResize;
+    std::function<void()> onUnload;
+
+protected:
+    Form() = default;
+    bool CreateForm(std::wstring_view caption, DWORD style, int widthPixels, int heightPixels);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnSized(WPARAM kind) override;
+
+private:
+    bool shown_ = false;
+    int resizesSeen_ = 0;
+    bool quitOnUnload_ = false;
+};
+
+// A child window with a persistent drawing surface: the picture box.
+class PictureBox : public SurfaceWindow {
+public:
+    PictureBox() = default;
+    // Position and size in pixels of the parent's client area; no border.
+    bool CreateChild(HWND parent, std::wstring_view name, RECT rect, bool visible);
+};
+
+}  // namespace platform

@@ -1,0 +1,61 @@
+// Picture objects: a bitmap or an icon with its size, shared by the controls that show it.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "platform/gdi_owner.h"
+
+namespace platform {
+
+enum class PictureType { None = 0, Bitmap = 1, Icon = 3 };
+
+class Picture {
+public:
+    // Takes ownership of the bitmap; null if it is null.
+    static std::shared_ptr<const Picture> FromBitmap(UniqueBitmap bitmap);
+    // Takes ownership of the icon (DestroyIcon); null if it is null.
+    static std::shared_ptr<const Picture> FromIcon(HICON icon);
+    // A bitmap resource of this module, as a DIB section; null if it cannot be loaded.
+    static std::shared_ptr<const Picture> FromBitmapResource(int resourceId);
+
+    // Only the factories above can make the key, so every picture is created shared.
+    class Key {
+        friend class Picture;
+        Key() = default;
+    };
+    explicit Picture(Key) {}
+    ~Picture();
+    Picture(const Picture&) = delete;
+    Picture& operator=(const Picture&) = delete;
+
+    PictureType Type() const { return type_; }
+    HBITMAP Bitmap() const { return type_ == PictureType::Bitmap ? bitmap_.get() : nullptr; }
+    HICON Icon() const { return type_ == PictureType::Icon ? icon_ : nullptr; }
+    // The handle as the picture's Handle property reports it.
+    HANDLE Handle() const;
+    int WidthPixels() const { return width_; }
+    int HeightPixels() const { return height_; }
+    // Size in HIMETRIC (0.01 mm), as pictures report it: pixels * 2540 / 96, rounded.
+    int WidthHimetric() const;
+    int HeightHimetric() const;
+
+    // Draws at natural size with its top-left corner at (x, y).
+    void Draw(HDC dc, int x, int y) const;
+
+private:
+    PictureType type_ = PictureType::None;
+    UniqueBitmap bitmap_;
+    HICON icon_ = nullptr;
+    int width_ = 0;
+    int height_ = 0;
+};
+
+using PicturePtr = std::shared_ptr<const Picture>;
+
+// HIMETRIC <-> pixels at 96 dots per inch, to the nearest unit.
+int PixelsToHimetric(int pixels);
+int HimetricToPixels(int himetric);
+
+}  // namespace platform

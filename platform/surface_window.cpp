@@ -1,0 +1,339 @@
+#include "platform/surface_window.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/rounding.h"
+#include "platform/screen.h"
+
+namespace platform {
+
+namespace {
+constexpr wchar_t kSurfaceClass[] = L"TarnwickSurface";
+
+int ButtonsHeld(WPARAM keys) {
+    int held = 0;
+    if (keys & MK_LBUTTON) held |= kLeftButton;
+    if (keys & MK_RBUTTON) held |= kRightButton;
+    if (keys & MK_MBUTTON) held |= kMiddleButton;
+    return held;
+}
+
+int ShiftState(WPARAM keys) {
+    int shift = 0;
+    if (keys & MK_SHIFT) shift |= 1;
+    if (keys & MK_CONTROL) shift |= 2;
+    if (GetKeyState(VK_MENU) < 0) shift |= 4;
+    return shift;
+}
+
+bool Contains(const RECT& rect, int x, int y) {
+    return x >= rect.left && x < rect.right && y >= rect.top && y < rect.bottom;
+}
+}  // namespace
+
+SurfaceWindow::~SurfaceWindow() {
+    // The window goes before the back image and font it paints with.
+    Destroy();
+}
+
+bool SurfaceWindow::CreateSurface(DWORD exStyle, std::wstring_view title, DWORD style, int x, int y, int width,
+                                  int height, HWND parent) {
+    if (!Create(kSurfaceClass, exStyle, title, style, x, y, width, height, parent, 0)) return false;
+    font_ = CreateFontFromSpec(fontSpec_);
+    backImage_.EnsureSize(ClientWidthPixels(), ClientHeightPixels(), backColor_);
+    ApplyDrawingAttributes();
+    return true;
+}
+
+void SurfaceWindow::SetAutoRedraw(bool on) {
+    if (autoRedraw_ == on) return;
+    autoRedraw_ = on;
+    if (IsAlive()) InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+double SurfaceWindow::ScaleWidth() const { return PixelsToUnitsX(ClientWidthPixels()); }
+double SurfaceWindow::ScaleHeight() const { return PixelsToUnitsY(ClientHeightPixels()); }
+
+double SurfaceWindow::PixelsToUnitsX(double pixels) const {
+    return scaleMode_ == ScaleMode::Twips ? pixels * TwipsPerPixelX() : pixels;
+}
+double SurfaceWindow::PixelsToUnitsY(double pixels) const {
+    return scaleMode_ == ScaleMode::Twips ? pixels * TwipsPerPixelY() : pixels;
+}
+int SurfaceWindow::UnitsToPixelsX(double units) const {
+    return RoundHalfEven(scaleMode_ == ScaleMode::Twips ? units / TwipsPerPixelX() : units);
+}
+int SurfaceWindow::UnitsToPixelsY(double units) const {
+    return RoundHalfEven(scaleMode_ == ScaleMode::Twips ? units / TwipsPerPixelY() : units);
+}
+
+void SurfaceWindow::SetBackColor(COLORREF color) {
+    backColor_ = color;
+    // As with a picture box, a new background colour clears what was drawn.
+    Cls();
+}
+
+void SurfaceWindow::SetForeColor(COLORREF color) {
+    foreColor_ = color;
+    ApplyDrawingAttributes();
+}
+
+void SurfaceWindow::SetFont(const FontSpec& font) {
+    fontSpec_ = font;
+    UniqueFont created = CreateFontFromSpec(fontSpec_);
+    if (!created) return;
+    if (backImage_.dc()) SelectObject(backImage_.dc(), created.get());
+    font_ = std::move(created);  // the old font is no longer selected anywhere
+}
+
+void SurfaceWindow::SetFontBold(bool bold) {
+    if (fontSpec_.bold == bold && font_) return;
+    FontSpec changed = fontSpec_;
+    changed.bold = bold;
+    SetFont(changed);
+}
+
+void SurfaceWindow::SetPicture(PicturePtr picture) {
+    picture_ = std::move(picture);
+    if (autoRedraw_) Cls();
+    if (IsAlive()) InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void SurfaceWindow::SetCaption(std::wstring_view caption) {
+    const std::wstring text(caption);
+    SetWindowTextW(hwnd(), text.c_str());
+}
+
+std::wstring SurfaceWindow::Caption() const {
+    const int length = GetWindowTextLengthW(hwnd());
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(hwnd(), text.data(), length + 1)));
+    return text;
+}
+
+void SurfaceWindow::FillBackground() {
+    backImage_.EnsureSize(ClientWidthPixels(), ClientHeightPixels(), backColor_);
+    const RECT all{0, 0, backImage_.Width(), backImage_.Height()};
+    UniqueBrush brush(CreateSolidBrush(backColor_));
+    FillRect(backImage_.dc(), &all, brush.get());
+    if (picture_) picture_->Draw(backImage_.dc(), 0, 0);
+}
+
+void SurfaceWindow::Cls() {
+    FillBackground();
+    ApplyDrawingAttributes();
+    currentX_ = currentY_ = 0;
+    if (IsAlive() && autoRedraw_) InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+HDC SurfaceWindow::hDC() {
+    backImage_.EnsureSize(ClientWidthPixels(), ClientHeightPixels(), backColor_);
+    ApplyDrawingAttributes();
+    return backImage_.dc();
+}
+
+void SurfaceWindow::ApplyDrawingAttributes() {
+    HDC dc = backImage_.dc();
+    if (!dc) return;
+    if (font_) SelectObject(dc, font_.get());
+    SetTextColor(dc, foreColor_);
+    SetBkColor(dc, backColor_);
+    SetBkMode(dc, TRANSPARENT);
+}
+
+double SurfaceWindow::CurrentX() const { return PixelsToUnitsX(currentX_); }
+double SurfaceWindow::CurrentY() const { return PixelsToUnitsY(currentY_); }
+void SurfaceWindow::SetCurrentX(double x) {
+    currentX_ = scaleMode_ == ScaleMode::Twips ? x / TwipsPerPixelX() : x;
+}
+void SurfaceWindow::SetCurrentY(double y) {
+    currentY_ = scaleMode_ == ScaleMode::Twips ? y / TwipsPerPixelY() : y;
+}
+
+double SurfaceWindow::TextWidth(std::wstring_view text) {
+    SIZE size{};
+    GetTextExtentPoint32W(hDC(), text.data(), static_cast<int>(text.size()), &size);
+    return PixelsToUnitsX(size.cx);
+}
+
+double SurfaceWindow::TextHeight(std::wstring_view text) {
+    (void)text;  // one line: the height of the font's cell
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(hDC(), &metrics);
+    return PixelsToUnitsY(metrics.tmHeight);
+}
+
+void SurfaceWindow::Print(std::wstring_view text) {
+    HDC dc = hDC();
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    if (!text.empty())
+        TextOutW(dc, RoundHalfEven(currentX_), RoundHalfEven(currentY_), text.data(), static_cast<int>(text.size()));
+    currentY_ += metrics.tmHeight;
+    currentX_ = 0;
+    if (IsAlive() && autoRedraw_) InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void SurfaceWindow::Refresh() {
+    if (!IsAlive()) return;
+    InvalidateRect(hwnd(), nullptr, FALSE);
+    UpdateWindow(hwnd());
+}
+
+ImageControl& SurfaceWindow::AddImage(std::wstring name, RECT rect, PicturePtr picture) {
+    auto image = std::make_unique<ImageControl>();
+    image->name = std::move(name);
+    image->rect = rect;
+    image->picture = std::move(picture);
+    images_.push_back(std::move(image));
+    return *images_.back();
+}
+
+void SurfaceWindow::UpdateImage(ImageControl& image) {
+    if (!image.toolTip.empty() && image.visible) {
+        EnsureToolTips();
+        const auto index = std::find_if(images_.begin(), images_.end(),
+                                        [&](const auto& candidate) { return candidate.get() == &image; }) -
+                           images_.begin();
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_SUBCLASS;
+        tool.hwnd = hwnd();
+        tool.uId = static_cast<UINT_PTR>(index + 1);
+        tool.rect = image.rect;
+        tool.lpszText = image.toolTip.data();
+        SendMessageW(toolTips_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    if (IsAlive()) InvalidateRect(hwnd(), &image.rect, FALSE);
+}
+
+void SurfaceWindow::EnsureToolTips() {
+    if (toolTips_ || !IsAlive()) return;
+    toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+}
+
+void SurfaceWindow::Paint() {
+    PaintDC paint(hwnd());
+    const int width = ClientWidthPixels();
+    const int height = ClientHeightPixels();
+    if (autoRedraw_) {
+        backImage_.EnsureSize(width, height, backColor_);
+        BitBlt(paint.get(), 0, 0, width, height, backImage_.dc(), 0, 0, SRCCOPY);
+    } else {
+        const RECT all{0, 0, width, height};
+        UniqueBrush brush(CreateSolidBrush(backColor_));
+        FillRect(paint.get(), &all, brush.get());
+        if (picture_) picture_->Draw(paint.get(), 0, 0);
+    }
+    for (const auto& image : images_) {
+        if (!image->visible || !image->picture) continue;
+        const int saved = SaveDC(paint.get());
+        IntersectClipRect(paint.get(), image->rect.left, image->rect.top, image->rect.right, image->rect.bottom);
+        image->picture->Draw(paint.get(), image->rect.left, image->rect.top);
+        RestoreDC(paint.get(), saved);
+    }
+}
+
+int SurfaceWindow::HitTest(int x, int y) const {
+    for (int i = static_cast<int>(images_.size()) - 1; i >= 0; --i) {
+        const auto& image = *images_[static_cast<size_t>(i)];
+        if (image.visible && Contains(image.rect, x, y)) return i;
+    }
+    return -1;
+}
+
+MouseHandlers& SurfaceWindow::HandlersOf(int target) {
+    return target < 0 ? mouse : images_[static_cast<size_t>(target)]->mouse;
+}
+
+MouseEvent SurfaceWindow::MakeEvent(int target, int button, WPARAM keys, LPARAM lParam) const {
+    int x = MouseX(lParam);
+    int y = MouseY(lParam);
+    if (target >= 0) {
+        x -= images_[static_cast<size_t>(target)]->rect.left;
+        y -= images_[static_cast<size_t>(target)]->rect.top;
+    }
+    return MouseEvent{button, ShiftState(keys), static_cast<float>(PixelsToUnitsX(x)),
+                      static_cast<float>(PixelsToUnitsY(y))};
+}
+
+void SurfaceWindow::OnMouseButton(UINT message, WPARAM wParam, LPARAM lParam) {
+    int button = kLeftButton;
+    bool down = true;
+    switch (message) {
+        case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK: button = kLeftButton; break;
+        case WM_RBUTTONDOWN: case WM_RBUTTONDBLCLK: button = kRightButton; break;
+        case WM_MBUTTONDOWN: case WM_MBUTTONDBLCLK: button = kMiddleButton; break;
+        case WM_LBUTTONUP: button = kLeftButton; down = false; break;
+        case WM_RBUTTONUP: button = kRightButton; down = false; break;
+        case WM_MBUTTONUP: button = kMiddleButton; down = false; break;
+        default: return;
+    }
+    const int x = MouseX(lParam);
+    const int y = MouseY(lParam);
+    if (down) {
+        if (pressedTarget_ == -2) {
+            pressedTarget_ = HitTest(x, y);
+            SetCapture(hwnd());
+        }
+        const int target = pressedTarget_;
+        if (auto& handler = HandlersOf(target).down) handler(MakeEvent(target, button, wParam, lParam));
+        return;
+    }
+    if (pressedTarget_ == -2) return;  // the press began elsewhere or a modal loop took it
+    const int target = pressedTarget_;
+    const bool released = ButtonsHeld(wParam) == 0;
+    if (released) {
+        pressedTarget_ = -2;
+        ReleaseCapture();
+    }
+    if (auto& handler = HandlersOf(target).up) handler(MakeEvent(target, button, wParam, lParam));
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    const bool over = Contains(client, x, y) && HitTest(x, y) == target;
+    if (button == kLeftButton && over) {
+        if (auto& handler = HandlersOf(target).click) handler();
+    }
+}
+
+void SurfaceWindow::OnMouseMove(WPARAM wParam, LPARAM lParam) {
+    const int target = pressedTarget_ != -2 ? pressedTarget_ : HitTest(MouseX(lParam), MouseY(lParam));
+    if (auto& handler = HandlersOf(target).move) handler(MakeEvent(target, ButtonsHeld(wParam), wParam, lParam));
+}
+
+LRESULT SurfaceWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT:
+            Paint();
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_SIZE:
+            backImage_.EnsureSize(LOWORD(lParam), HIWORD(lParam), backColor_);
+            ApplyDrawingAttributes();
+            OnSized(wParam);
+            return 0;
+        case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
+        case WM_LBUTTONDBLCLK: case WM_RBUTTONDBLCLK: case WM_MBUTTONDBLCLK:
+        case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP:
+            OnMouseButton(message, wParam, lParam);
+            return 0;
+        case WM_MOUSEMOVE:
+            OnMouseMove(wParam, lParam);
+            return 0;
+        case WM_CAPTURECHANGED:
+            // A modal loop (the window-move loop of a drag) took the mouse: the press is over.
+            if (reinterpret_cast<HWND>(lParam) != hwnd()) pressedTarget_ = -2;
+            return 0;
+        default:
+            return Window::OnMessage(message, wParam, lParam);
+    }
+}
+
+}  // namespace platform

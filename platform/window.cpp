@@ -1,0 +1,112 @@
+#include "platform/window.h"
+
+#include <string>
+#include <utility>
+
+namespace platform {
+
+namespace {
+void RegisterClassOnce(const wchar_t* className, WNDPROC procedure, UINT classStyle) {
+    WNDCLASSEXW existing{sizeof existing};
+    if (GetClassInfoExW(GetModuleHandleW(nullptr), className, &existing)) return;
+    WNDCLASSEXW wc{sizeof wc};
+    wc.style = classStyle;
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
+    wc.lpszClassName = className;
+    RegisterClassExW(&wc);
+}
+}  // namespace
+
+Window::~Window() {
+    if (hwnd_) {
+        // The derived parts are gone: later messages of this window go to the default procedure.
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+        DestroyWindow(std::exchange(hwnd_, nullptr));
+    }
+}
+
+bool Window::Create(const wchar_t* className, DWORD exStyle, std::wstring_view title, DWORD style, int x, int y,
+                    int width, int height, HWND parent, UINT_PTR id, UINT classStyle) {
+    RegisterClassOnce(className, &Window::Procedure, classStyle);
+    const std::wstring titleText(title);
+    HWND created = CreateWindowExW(exStyle, className, titleText.c_str(), style, x, y, width, height, parent,
+                                   reinterpret_cast<HMENU>(id), GetModuleHandleW(nullptr), this);
+    return created != nullptr;
+}
+
+LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        auto* self = static_cast<Window*>(create->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        self->OnDestroyed();
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    return self->OnMessage(message, wParam, lParam);
+}
+
+LRESULT Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefaultProc(message, wParam, lParam);
+}
+
+LRESULT Window::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+RECT Window::RectInParent() const {
+    RECT rect{};
+    GetWindowRect(hwnd_, &rect);
+    if (HWND parent = GetParent(hwnd_); parent && (GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_CHILD))
+        MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+int Window::WidthPixels() const {
+    const RECT r = RectInParent();
+    return r.right - r.left;
+}
+
+int Window::HeightPixels() const {
+    const RECT r = RectInParent();
+    return r.bottom - r.top;
+}
+
+int Window::ClientWidthPixels() const {
+    RECT r{};
+    GetClientRect(hwnd_, &r);
+    return r.right;
+}
+
+int Window::ClientHeightPixels() const {
+    RECT r{};
+    GetClientRect(hwnd_, &r);
+    return r.bottom;
+}
+
+void Window::MovePixels(int left, int top) {
+    SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Window::ResizePixels(int width, int height) {
+    SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool Window::IsVisible() const { return hwnd_ && (GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_VISIBLE); }
+
+void Window::SetVisible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE); }
+
+void Window::Destroy() {
+    if (hwnd_) DestroyWindow(hwnd_);
+}
+
+}  // namespace platform

@@ -1,0 +1,56 @@
+// The one bridge from window procedures to C++ objects: `this` arrives with WM_NCCREATE and
+// every later message goes to the object's OnMessage.
+#pragma once
+
+#include <windows.h>
+
+#include <string_view>
+
+namespace platform {
+
+class Window {
+public:
+    virtual ~Window();
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    HWND hwnd() const { return hwnd_; }
+    bool IsAlive() const { return hwnd_ != nullptr; }
+
+    // Geometry in pixels: the outer rectangle relative to the parent's client area (or to
+    // the screen for a top-level window).
+    RECT RectInParent() const;
+    int WidthPixels() const;
+    int HeightPixels() const;
+    int ClientWidthPixels() const;
+    int ClientHeightPixels() const;
+    void MovePixels(int left, int top);
+    void ResizePixels(int width, int height);
+    bool IsVisible() const;
+    void SetVisible(bool visible);
+
+    void Destroy();
+
+protected:
+    Window() = default;
+
+    // Registers the class on first use (arrow cursor, the program's icon) and creates the window.
+    bool Create(const wchar_t* className, DWORD exStyle, std::wstring_view title, DWORD style, int x, int y,
+                int width, int height, HWND parent, UINT_PTR id, UINT classStyle = CS_DBLCLKS);
+
+    virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // Runs while WM_NCDESTROY is handled; the handle is still valid.
+    virtual void OnDestroyed() {}
+
+private:
+    static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+    HWND hwnd_ = nullptr;
+};
+
+// Position of the mouse in a mouse message's lParam (signed: captured moves can be negative).
+inline int MouseX(LPARAM lParam) { return static_cast<short>(LOWORD(lParam)); }
+inline int MouseY(LPARAM lParam) { return static_cast<short>(HIWORD(lParam)); }
+
+}  // namespace platform

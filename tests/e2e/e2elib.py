@@ -1,0 +1,105 @@
+"""Helpers for end-to-end tests: the real program under Wine on the test display, real input
+through xdotool, screenshots read back as pixels, and the Wine registry."""
+import os
+import shutil
+import subprocess
+import sys
+import time
+
+
+class Failure(Exception):
+    pass
+
+
+def check(condition, message):
+    if not condition:
+        raise Failure(message)
+    print("ok: " + message, flush=True)
+
+
+def wine_env(prefix):
+    env = dict(os.environ)
+    env.update(WINEPREFIX=prefix, WINEARCH="win64", WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=")
+    return env
+
+
+class Wine:
+    def __init__(self, prefix):
+        self.prefix = prefix
+        self.env = wine_env(prefix)
+
+    def start(self, exe, *args):
+        return subprocess.Popen(["wine", exe, *args], env=self.env, stdin=subprocess.DEVNULL,
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def reg(self, *args):
+        return subprocess.run(["wine", "reg", *args], env=self.env, stdin=subprocess.DEVNULL,
+                              capture_output=True, text=True, errors="replace")
+
+
+def xdotool(*args):
+    result = subprocess.run(["xdotool", *map(str, args)], capture_output=True, text=True)
+    return result.stdout.strip()
+
+
+def wait_for_window(name, timeout=30.0):
+    """The X window id of a visible window whose title is exactly name, or None."""
+    deadline = time.time() + timeout
+    pattern = "^" + name.replace("!", "\\!").replace(".", "\\.") + "$"
+    while time.time() < deadline:
+        ids = xdotool("search", "--onlyvisible", "--name", pattern).split()
+        if ids:
+            return ids[-1]
+        time.sleep(0.2)
+    return None
+
+
+def window_gone(name, timeout=10.0):
+    deadline = time.time() + timeout
+    pattern = "^" + name.replace("!", "\\!") + "$"
+    while time.time() < deadline:
+        if not xdotool("search", "--onlyvisible", "--name", pattern).split():
+            return True
+        time.sleep(0.2)
+    return False
+
+
+class Screenshot:
+    def __init__(self, path=None):
+        convert = "/usr/bin/convert" if os.path.exists("/usr/bin/convert") else "convert"
+        xwd = subprocess.run(["xwd", "-root", "-silent"], capture_output=True, check=True).stdout
+        ppm = subprocess.run([convert, "xwd:-", "ppm:-"], input=xwd, capture_output=True, check=True).stdout
+        if path:
+            subprocess.run([convert, "xwd:-", path], input=xwd, check=True)
+        # P6 header: magic, width, height, maxval, each separated by whitespace.
+        fields, pos = [], 0
+        while len(fields) < 4:
+            while ppm[pos:pos + 1].isspace() or ppm[pos:pos + 1] == b"#":
+                if ppm[pos:pos + 1] == b"#":  # a comment runs to the end of its line
+                    pos = ppm.index(b"\n", pos)
+                pos += 1
+            start = pos
+            while not ppm[pos:pos + 1].isspace():
+                pos += 1
+            fields.append(ppm[start:pos])
+        self.width, self.height = int(fields[1]), int(fields[2])
+        self.data = ppm[pos + 1:]
+
+    def pixel(self, x, y):
+        i = (y * self.width + x) * 3
+        return tuple(self.data[i:i + 3])
+
+
+def click(x, y, button=1):
+    xdotool("mousemove", x, y)
+    time.sleep(0.2)
+    xdotool("click", button)
+
+
+def run(test):
+    """Runs test() and turns a Failure into exit status 1 with its message."""
+    try:
+        test()
+    except Failure as failure:
+        print("FAILED: " + str(failure), flush=True)
+        sys.exit(1)

@@ -1,0 +1,79 @@
+"""The real Brintel.exe on the test display: the window appears centred with its corners cut,
+Apply reports failure without the control set and success with it, and the close area ends
+the program. usage: main_window.py BRINTEL_EXE WINEPREFIX"""
+import sys
+import time
+
+from e2elib import Screenshot, Wine, check, click, run, wait_for_window, window_gone, xdotool
+
+BLACK = (0, 0, 0)  # the test display's root window
+KEY = r"HKLM\SYSTEM\ControlSet001\Control"
+SCREEN_W, SCREEN_H = 1024, 768
+
+
+def visible_box(shot):
+    """The bounding box of everything not black: the program's window cut to its region."""
+    mid_y, mid_x = shot.height // 2, shot.width // 2
+    xs = [x for x in range(shot.width) if shot.pixel(x, mid_y) != BLACK]
+    ys = [y for y in range(shot.height) if shot.pixel(mid_x, y) != BLACK]
+    return xs[0], ys[0], xs[-1] + 1, ys[-1] + 1
+
+
+def close_box(title):
+    box = wait_for_window(title, 15)
+    check(box is not None, 'a message box titled "%s" appears' % title)
+    xdotool("windowactivate", box)
+    time.sleep(0.3)
+    xdotool("key", "--window", box, "Return")
+    check(window_gone(title), 'the "%s" box closes with Enter' % title)
+
+
+def main():
+    exe, prefix = sys.argv[1], sys.argv[2]
+    wine = Wine(prefix)
+    wine.reg("delete", r"HKLM\SYSTEM\ControlSet001", "/f")
+    program = wine.start(exe)
+    try:
+        window = wait_for_window("Tarnwick!")
+        check(window is not None, 'the window titled "Tarnwick!" appears')
+        time.sleep(1.0)
+        shot = Screenshot()
+        left, top, right, bottom = visible_box(shot)
+        width, height = right - left, bottom - top
+        print("visible area: %d,%d %dx%d" % (left, top, width, height))
+        # The whole window is 363 x 181; only its client area shows, so the visible part is
+        # smaller by the frame and caption, and centred with the window.
+        check(300 < width < 363 and 120 < height < 181, "only the client area is visible")
+        check(abs((SCREEN_W - 363) // 2 - left) < 10, "the window is centred horizontally")
+        check(abs((SCREEN_H - 181) // 2 - top) < 40, "the window is centred vertically")
+        for cx, cy in ((left, top), (right - 1, top), (left, bottom - 1), (right - 1, bottom - 1)):
+            check(shot.pixel(cx, cy) == BLACK, "the corner pixel at %d,%d is cut away" % (cx, cy))
+        check(shot.pixel(left + 3, top + 3) != BLACK, "inside the rounding the window shows")
+
+        apply_x, apply_y = left + 248 + 48, top + 80 + 12
+        click(apply_x, apply_y)
+        close_box("Error!")
+        query = wine.reg("query", KEY, "/v", "WaitToKillServiceTimeout")
+        check(query.returncode != 0, "nothing was written without the control set")
+
+        check(wine.reg("add", KEY, "/f").returncode == 0, "reg add creates the control set key")
+        click(apply_x, apply_y)
+        close_box("Success!")
+        query = wine.reg("query", KEY, "/v", "WaitToKillServiceTimeout")
+        print(query.stdout.strip())
+        check("REG_DWORD" in query.stdout and "0x3e8" in query.stdout, "the value reads REG_DWORD 0x3e8")
+
+        # The close area: picN's right edge is 8 pixels left of the client's, btnClose its right part.
+        click(right - 8 - 12, top + 10)
+        for _ in range(50):
+            if program.poll() is not None:
+                break
+            time.sleep(0.2)
+        check(program.poll() is not None, "a click on the close area ends the program")
+    finally:
+        if program.poll() is None:
+            program.kill()
+
+
+if __name__ == "__main__":
+    run(main)

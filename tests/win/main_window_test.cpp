@@ -1,0 +1,182 @@
+#include "app/frm_dictionary.h"
+
+#include <gtest/gtest.h>
+
+#include "app/round_region.h"
+
+namespace {
+
+using app::FrmDictionary;
+using app::StripState;
+
+LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { form.Load(); }
+    FrmDictionary form;
+};
+
+TEST_F(MainWindowTest, StartUpSizesAndClipsTheWindowToItsClientArea) {
+    EXPECT_EQ(form.WidthPixels(), 363);
+    EXPECT_EQ(form.HeightPixels(), 181);
+    EXPECT_EQ(form.Caption(), L"Tarnwick!");
+    EXPECT_EQ(form.GetScaleMode(), platform::ScaleMode::Pixels);
+    EXPECT_TRUE(form.AutoRedraw());
+
+    // The region covers exactly the client area, in window coordinates.
+    platform::UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
+    ASSERT_NE(GetWindowRgn(form.hwnd(), region.get()), ERROR);
+    RECT box{};
+    GetRgnBox(region.get(), &box);
+    RECT window{}, client{};
+    GetWindowRect(form.hwnd(), &window);
+    GetClientRect(form.hwnd(), &client);
+    POINT origin{0, 0};
+    ClientToScreen(form.hwnd(), &origin);
+    EXPECT_EQ(box.left, origin.x - window.left);
+    EXPECT_EQ(box.top, origin.y - window.top);
+    // A rounded-rectangle region leaves out its last column and row on this system's GDI;
+    // it never reaches beyond the client area.
+    EXPECT_GE(box.right - box.left, client.right - 1);
+    EXPECT_LE(box.right - box.left, client.right);
+    EXPECT_GE(box.bottom - box.top, client.bottom - 1);
+    EXPECT_LE(box.bottom - box.top, client.bottom);
+    // The corners are cut: the client area's corner pixel is outside, one inwards on the
+    // diagonal further in is inside.
+    EXPECT_FALSE(PtInRegion(region.get(), box.left, box.top));
+    EXPECT_FALSE(PtInRegion(region.get(), box.right - 1, box.bottom - 1));
+    EXPECT_TRUE(PtInRegion(region.get(), box.left + 4, box.top + 4));
+    EXPECT_TRUE(PtInRegion(region.get(), box.left, box.top + 10));
+}
+
+TEST_F(MainWindowTest, ControlsStandWhereTheyWereStored) {
+    const RECT apply = [&] {
+        RECT r{};
+        GetWindowRect(form.cmdApply(), &r);
+        MapWindowPoints(HWND_DESKTOP, form.hwnd(), reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    }();
+    EXPECT_EQ(apply.left, 248);
+    EXPECT_EQ(apply.top, 80);
+    EXPECT_EQ(apply.right - apply.left, 97);
+    EXPECT_EQ(apply.bottom - apply.top, 25);
+
+    const RECT text = form.PicText().RectInParent();
+    EXPECT_EQ(text.left, 16);
+    EXPECT_EQ(text.top, 72);
+    EXPECT_EQ(text.right - text.left, 225);
+    EXPECT_EQ(text.bottom - text.top, 65);
+    EXPECT_EQ(form.PicText().BackColor(), RGB(211, 211, 211));
+    EXPECT_EQ(form.PicText().GetScaleMode(), platform::ScaleMode::Pixels);
+    EXPECT_TRUE(form.PicText().AutoRedraw());
+
+    // The banner moved to (6, 26), its size kept.
+    EXPECT_EQ(form.Image1().rect.left, 6);
+    EXPECT_EQ(form.Image1().rect.top, 26);
+    EXPECT_EQ(form.Image1().rect.right - form.Image1().rect.left, 345);
+    EXPECT_EQ(form.Image1().rect.bottom - form.Image1().rect.top, 41);
+
+    EXPECT_FALSE(form.pTop().IsVisible());
+    EXPECT_EQ(form.pTop().Image().PixelAt(150, 150), RGB(211, 211, 211));  // the atlas's body
+    EXPECT_EQ(form.ReDrawTimer().Interval(), 20u);
+    EXPECT_TRUE(form.ReDrawTimer().Enabled());
+}
+
+TEST_F(MainWindowTest, StripSitsEightPixelsFromTheRightOnceShown) {
+    form.Show();
+    const RECT strip = form.picN().RectInParent();
+    EXPECT_EQ(strip.right, form.ClientWidthPixels() - 8);
+    EXPECT_EQ(strip.top, 0);
+    EXPECT_EQ(strip.right - strip.left, 65);
+    EXPECT_EQ(strip.bottom - strip.top, 25);
+}
+
+TEST_F(MainWindowTest, FirstFocusIsOnApplyAndTabMovesToHomepage) {
+    form.Show();
+    SetForegroundWindow(form.hwnd());
+    EXPECT_EQ(GetFocus(), form.cmdApply());
+    EXPECT_EQ(GetNextDlgTabItem(form.hwnd(), form.cmdApply(), FALSE), form.cmdHome());
+}
+
+TEST_F(MainWindowTest, StripFollowsThePointerOverItsTwoAreas) {
+    HWND strip = form.picN().hwnd();
+    EXPECT_EQ(form.Strip(), StripState::Normal);
+    const platform::PicturePtr normal = form.picN().Picture();
+    ASSERT_TRUE(normal);
+    EXPECT_EQ(normal->WidthPixels(), 69);
+    EXPECT_EQ(normal->HeightPixels(), 20);
+    SendMessageW(strip, WM_MOUSEMOVE, 0, At(5, 5));
+    EXPECT_EQ(form.Strip(), StripState::MinHot);
+    SendMessageW(strip, WM_MOUSEMOVE, 0, At(24, 5));  // the shared column belongs to btnMin
+    EXPECT_EQ(form.Strip(), StripState::MinHot);
+    SendMessageW(strip, WM_MOUSEMOVE, 0, At(25, 5));
+    EXPECT_EQ(form.Strip(), StripState::CloseHot);
+    EXPECT_NE(form.picN().Picture(), normal);
+    // Back to Normal shows the very same picture object again: shared, not copied.
+    SendMessageW(form.hwnd(), WM_MOUSEMOVE, 0, At(100, 140));
+    EXPECT_EQ(form.Strip(), StripState::Normal);
+    EXPECT_EQ(form.picN().Picture(), normal);
+}
+
+TEST_F(MainWindowTest, PressingShowsThePressedPictureAndMovingWhilePressedTheHotOne) {
+    HWND strip = form.picN().hwnd();
+    SendMessageW(strip, WM_RBUTTONDOWN, MK_RBUTTON, At(30, 5));
+    EXPECT_EQ(form.Strip(), StripState::CloseDown);
+    SendMessageW(strip, WM_MOUSEMOVE, MK_RBUTTON, At(31, 5));
+    EXPECT_EQ(form.Strip(), StripState::CloseHot);
+    SendMessageW(strip, WM_RBUTTONUP, 0, At(31, 5));  // nothing reacts to the release
+    EXPECT_EQ(form.Strip(), StripState::CloseHot);
+    EXPECT_TRUE(IsWindow(form.hwnd()));
+
+    SendMessageW(strip, WM_MBUTTONDOWN, MK_MBUTTON, At(3, 3));
+    EXPECT_EQ(form.Strip(), StripState::MinDown);
+    SendMessageW(strip, WM_MBUTTONUP, 0, At(3, 3));
+    EXPECT_FALSE(IsIconic(form.hwnd()));  // only a left click minimises
+}
+
+TEST_F(MainWindowTest, MovingOverTheBodyResetsTheStripWithoutDraggingUnlessOnlyLeftIsHeld) {
+    form.SetStrip(StripState::CloseHot);
+    RECT before{};
+    GetWindowRect(form.hwnd(), &before);
+    SendMessageW(form.hwnd(), WM_MOUSEMOVE, MK_LBUTTON | MK_RBUTTON, At(100, 100));
+    EXPECT_EQ(form.Strip(), StripState::Normal);
+    RECT after{};
+    GetWindowRect(form.hwnd(), &after);
+    EXPECT_TRUE(EqualRect(&before, &after));
+}
+
+TEST_F(MainWindowTest, MovingOverTheBannerIsTheBannersNotTheBodys) {
+    form.SetStrip(StripState::MinHot);
+    SendMessageW(form.hwnd(), WM_MOUSEMOVE, 0, At(20, 40));  // over Image1 at (6, 26)
+    EXPECT_EQ(form.Strip(), StripState::MinHot);
+    SendMessageW(form.hwnd(), WM_MOUSEMOVE, 0, At(20, 140));  // body below the credits panel
+    EXPECT_EQ(form.Strip(), StripState::Normal);
+}
+
+TEST_F(MainWindowTest, MinimiseClickAndRestoreRepaintAndResetTheStrip) {
+    form.Show();
+    HWND strip = form.picN().hwnd();
+    SendMessageW(strip, WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
+    EXPECT_EQ(form.Strip(), StripState::MinDown);
+    EXPECT_FALSE(IsIconic(form.hwnd()));  // not before the click completes
+    SendMessageW(strip, WM_LBUTTONUP, 0, At(5, 5));
+    EXPECT_TRUE(IsIconic(form.hwnd()));
+    platform::UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
+    ShowWindow(form.hwnd(), SW_RESTORE);
+    EXPECT_EQ(form.Strip(), StripState::Normal);
+    EXPECT_EQ(form.Caption(), L"Tarnwick!");
+    EXPECT_NE(GetWindowRgn(form.hwnd(), region.get()), ERROR);  // the region is kept
+}
+
+TEST_F(MainWindowTest, CloseClickUnloadsTheWindow) {
+    int unloads = 0;
+    form.onUnload = [&] { ++unloads; };
+    HWND strip = form.picN().hwnd();
+    SendMessageW(strip, WM_LBUTTONDOWN, MK_LBUTTON, At(40, 10));
+    SendMessageW(strip, WM_LBUTTONUP, 0, At(40, 10));
+    EXPECT_EQ(unloads, 1);
+    EXPECT_FALSE(form.IsAlive());
+}
+
+}  // namespace

@@ -1,0 +1,154 @@
+#include "platform/form.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+class TestForm : public platform::Form {
+public:
+    TestForm() { CreateForm(L"surface test", WS_OVERLAPPEDWINDOW, 300, 200); }
+};
+
+class SurfaceWindowTest : public ::testing::Test {
+protected:
+    TestForm form;
+};
+
+TEST_F(SurfaceWindowTest, ClsFillsTheBackImageWithTheBackgroundColour) {
+    form.SetAutoRedraw(true);
+    form.SetBackColor(RGB(211, 211, 211));
+    form.Cls();
+    const auto& image = form.Image();
+    EXPECT_EQ(image.PixelAt(0, 0), RGB(211, 211, 211));
+    EXPECT_EQ(image.PixelAt(form.ClientWidthPixels() - 1, form.ClientHeightPixels() - 1), RGB(211, 211, 211));
+}
+
+TEST_F(SurfaceWindowTest, DrawingStaysInTheBackImage) {
+    form.SetAutoRedraw(true);
+    form.SetBackColor(RGB(0, 0, 0));
+    const RECT box{10, 10, 20, 20};
+    platform::UniqueBrush brush(CreateSolidBrush(RGB(0, 128, 255)));
+    FillRect(form.hDC(), &box, brush.get());
+    InvalidateRect(form.hwnd(), nullptr, TRUE);
+    UpdateWindow(form.hwnd());
+    EXPECT_EQ(form.Image().PixelAt(15, 15), RGB(0, 128, 255));
+    EXPECT_EQ(form.Image().PixelAt(25, 15), RGB(0, 0, 0));
+    form.Cls();
+    EXPECT_EQ(form.Image().PixelAt(15, 15), RGB(0, 0, 0));
+}
+
+TEST_F(SurfaceWindowTest, ScaleModesConvertThroughTwipsPerPixel) {
+    form.SetScaleMode(platform::ScaleMode::Pixels);
+    const double pixels = form.ScaleWidth();
+    EXPECT_EQ(pixels, form.ClientWidthPixels());
+    form.SetScaleMode(platform::ScaleMode::Twips);
+    EXPECT_EQ(form.ScaleWidth(), pixels * 15);
+    EXPECT_EQ(form.UnitsToPixelsX(4320), 288);
+    EXPECT_EQ(form.UnitsToPixelsX(3725), 248);  // 248.33
+}
+
+TEST_F(SurfaceWindowTest, PrintAdvancesOneLineAndReturnsToTheLeft) {
+    form.SetScaleMode(platform::ScaleMode::Pixels);
+    form.SetAutoRedraw(true);
+    form.SetCurrentX(12.5);
+    form.SetCurrentY(3);
+    const double lineHeight = form.TextHeight(L"Ag");
+    EXPECT_GT(lineHeight, 0);
+    form.Print(L"Hello");
+    EXPECT_EQ(form.CurrentX(), 0);
+    EXPECT_EQ(form.CurrentY(), 3 + lineHeight);
+    form.Print(L"");  // an empty text still moves down a line
+    EXPECT_EQ(form.CurrentY(), 3 + 2 * lineHeight);
+    form.Cls();
+    EXPECT_EQ(form.CurrentY(), 0);
+}
+
+TEST_F(SurfaceWindowTest, BoldTextIsWiderThanRegular) {
+    form.SetScaleMode(platform::ScaleMode::Pixels);
+    const double regular = form.TextWidth(L"WWWWWWWWWW");
+    form.SetFontBold(true);
+    EXPECT_GT(form.TextWidth(L"WWWWWWWWWW"), regular);
+    EXPECT_TRUE(form.Font().bold);
+}
+
+LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
+
+TEST_F(SurfaceWindowTest, MouseGoesToTheTopmostImageUnderThePointer) {
+    std::vector<std::string> log;
+    auto& lower = form.AddImage(L"lower", RECT{0, 0, 41, 25});
+    auto& upper = form.AddImage(L"upper", RECT{40, 0, 65, 25});  // overlaps one column
+    lower.mouse.move = [&](const platform::MouseEvent& e) { log.push_back("lower move " + std::to_string(int(e.x))); };
+    upper.mouse.move = [&](const platform::MouseEvent& e) { log.push_back("upper move " + std::to_string(int(e.x))); };
+    form.mouse.move = [&](const platform::MouseEvent&) { log.push_back("form move"); };
+    form.SetScaleMode(platform::ScaleMode::Pixels);
+    SendMessageW(form.hwnd(), WM_MOUSEMOVE, 0, At(10, 5));
+    SendMessageW(form.hwnd(), WM_MOUSEMOVE, 0, At(40, 5));
+    SendMessageW(form.hwnd(), WM_MOUSEMOVE, 0, At(100, 5));
+    EXPECT_EQ(log, (std::vector<std::string>{"lower move 10", "upper move 0", "form move"}));
+}
+
+TEST_F(SurfaceWindowTest, ClickNeedsPressAndReleaseOverTheSameImage) {
+    std::vector<std::string> log;
+    auto& area = form.AddImage(L"area", RECT{0, 0, 25, 25});
+    area.mouse.down = [&](const platform::MouseEvent& e) { log.push_back("down " + std::to_string(e.button)); };
+    area.mouse.move = [&](const platform::MouseEvent& e) { log.push_back("move " + std::to_string(e.button)); };
+    area.mouse.up = [&](const platform::MouseEvent& e) { log.push_back("up " + std::to_string(e.button)); };
+    area.mouse.click = [&] { log.push_back("click"); };
+    form.mouse.move = [&](const platform::MouseEvent&) { log.push_back("form move"); };
+
+    SendMessageW(form.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
+    SendMessageW(form.hwnd(), WM_MOUSEMOVE, MK_LBUTTON, At(100, 5));  // still the pressed image's
+    SendMessageW(form.hwnd(), WM_LBUTTONUP, 0, At(100, 5));             // released outside: no click
+    SendMessageW(form.hwnd(), WM_RBUTTONDOWN, MK_RBUTTON, At(5, 5));
+    SendMessageW(form.hwnd(), WM_RBUTTONUP, 0, At(5, 5));               // right button: no click
+    SendMessageW(form.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
+    SendMessageW(form.hwnd(), WM_LBUTTONUP, 0, At(6, 6));
+    EXPECT_EQ(log, (std::vector<std::string>{"down 1", "move 1", "up 1", "down 2", "up 2", "down 1", "up 1",
+                                             "click"}));
+}
+
+TEST_F(SurfaceWindowTest, HiddenImagesTakeNoInput) {
+    int hits = 0;
+    auto& hidden = form.AddImage(L"hidden", RECT{0, 0, 50, 50});
+    hidden.visible = false;
+    hidden.mouse.move = [&](const platform::MouseEvent&) { ++hits; };
+    SendMessageW(form.hwnd(), WM_MOUSEMOVE, 0, At(10, 10));
+    EXPECT_EQ(hits, 0);
+}
+
+TEST_F(SurfaceWindowTest, MovesCarryTheSetOfHeldButtons) {
+    std::vector<int> sets;
+    form.mouse.move = [&](const platform::MouseEvent& e) { sets.push_back(e.button); };
+    SendMessageW(form.hwnd(), WM_MOUSEMOVE, MK_LBUTTON, At(1, 1));
+    SendMessageW(form.hwnd(), WM_MOUSEMOVE, MK_LBUTTON | MK_RBUTTON, At(1, 1));
+    SendMessageW(form.hwnd(), WM_MOUSEMOVE, MK_MBUTTON, At(1, 1));
+    EXPECT_EQ(sets, (std::vector<int>{1, 3, 4}));
+}
+
+TEST(FormTest, OuterSizeIsSetInTwipsAndKeptInWholePixels) {
+    TestForm form;
+    form.SetOuterSizeTwips(5450, 2715);
+    EXPECT_EQ(form.WidthPixels(), 363);
+    EXPECT_EQ(form.HeightPixels(), 181);
+    EXPECT_EQ(form.OuterWidthTwips(), 5445);
+}
+
+TEST(FormTest, FirstShowingRaisesResizeOnceAtLeastAndCentres) {
+    TestForm form;
+    int resizes = 0;
+    form.onResize = [&] { ++resizes; };
+    form.SetOuterSizeTwips(3000, 1500);
+    EXPECT_EQ(resizes, 0);  // not before the form is shown
+    form.ShowCentred();
+    EXPECT_GE(resizes, 1);
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    RECT rect{};
+    GetWindowRect(form.hwnd(), &rect);
+    EXPECT_LE(std::abs((rect.left + rect.right) / 2 - (work.left + work.right) / 2), 1);
+    EXPECT_LE(std::abs((rect.top + rect.bottom) / 2 - (work.top + work.bottom) / 2), 1);
+}
+
+}  // namespace
