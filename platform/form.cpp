@@ -43,6 +43,17 @@ void Form::OnSized(WPARAM kind) {
 }
 
 LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_ACTIVATE) {
+        // Focus stays with the control that had it, as in a dialog.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            HWND focus = GetFocus();
+            if (focus && IsChild(hwnd(), focus)) lastFocus_ = focus;
+        } else if (lastFocus_ && IsWindow(lastFocus_) && IsChild(hwnd(), lastFocus_)) {
+            SetFocus(lastFocus_);
+            return 0;
+        }
+        return SurfaceWindow::OnMessage(message, wParam, lParam);
+    }
     if (message == WM_DESTROY) {
         if (onUnload) onUnload();
         if (quitOnUnload_) PostQuitMessage(0);

@@ -37,6 +37,7 @@ protected:
 
 private:
     bool shown_ = false;
+    HWND lastFocus_ = nullptr;  // the child that had the focus when the form was deactivated
     int resizesSeen_ = 0;
     bool quitOnUnload_ = false;
 };

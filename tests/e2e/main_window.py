@@ -1,6 +1,6 @@
 """The real Brintel.exe on the test display: the window appears centred with its corners cut,
 Apply reports failure without the control set and success with it, and the close area ends
-the program. usage: main_window.py BRINTEL_EXE WINEPREFIX"""
+the program, and dragging the body moves the window. usage: main_window.py BRINTEL_EXE WINEPREFIX"""
 import sys
 import time
 
@@ -62,6 +62,23 @@ def main():
         query = wine.reg("query", KEY, "/v", "WaitToKillServiceTimeout")
         print(query.stdout.strip())
         check("REG_DWORD" in query.stdout and "0x3e8" in query.stdout, "the value reads REG_DWORD 0x3e8")
+
+        # Dragging the body (below the credits panel) moves the window with the pointer.
+        xdotool("mousemove", left + 120, bottom - 8)
+        time.sleep(0.2)
+        xdotool("mousedown", 1)
+        for step in range(1, 11):
+            xdotool("mousemove", left + 120 + 4 * step, bottom - 8 + 3 * step)
+            time.sleep(0.05)
+        xdotool("mouseup", 1)
+        time.sleep(0.8)
+        moved = visible_box(Screenshot())
+        print("after the drag: %d,%d" % moved[:2])
+        # The first move starts the system's move loop from where the pointer is then, so the
+        # window follows all but that first step of (4, 3).
+        dx, dy = moved[0] - left, moved[1] - top
+        check(36 <= dx <= 40 and 27 <= dy <= 30, "dragging the body moves the window with the pointer")
+        left, top, right, bottom = moved
 
         # The close area: picN's right edge is 8 pixels left of the client's, btnClose its right part.
         click(right - 8 - 12, top + 10)
