@@ -1,4 +1,5 @@
 // A tagged value: the kind of value a registry write or a property bag entry carries.
+// Free of <windows.h>: the conversions in variant_convert.h are tested natively.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +10,7 @@
 namespace platform {
 
 class Picture;
+struct FontSpec;
 
 struct Empty {};                 // no value assigned
 struct Null {};                  // explicitly no valid data
@@ -26,6 +28,7 @@ struct Error {
 };
 
 using Variant = std::variant<Empty, Null, std::int16_t, std::int32_t, float, double, Currency, Date,
-                             std::wstring, Boolean, std::uint8_t, Error, std::shared_ptr<const Picture>>;
+                             std::wstring, Boolean, std::uint8_t, Error, std::shared_ptr<const Picture>,
+                             std::shared_ptr<const FontSpec>>;
 
 }  // namespace platform
