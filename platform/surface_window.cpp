@@ -193,29 +193,37 @@ ImageControl& SurfaceWindow::AddImage(std::wstring name, RECT rect, PicturePtr p
 }
 
 void SurfaceWindow::UpdateImage(ImageControl& image) {
-    if (!image.toolTip.empty() && image.visible) {
-        EnsureToolTips();
-        const auto index = std::find_if(images_.begin(), images_.end(),
-                                        [&](const auto& candidate) { return candidate.get() == &image; }) -
-                           images_.begin();
-        TTTOOLINFOW tool{};
-        tool.cbSize = sizeof tool;
-        tool.uFlags = TTF_SUBCLASS;
-        tool.hwnd = hwnd();
-        tool.uId = static_cast<UINT_PTR>(index + 1);
-        tool.rect = image.rect;
-        tool.lpszText = image.toolTip.data();
-        SendMessageW(toolTips_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-        SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    }
+    if (toolTips_) RegisterToolTip(image);
     if (IsAlive()) InvalidateRect(hwnd(), &image.rect, FALSE);
 }
 
+void SurfaceWindow::RegisterToolTip(ImageControl& image) {
+    const auto index = std::find_if(images_.begin(), images_.end(),
+                                    [&](const auto& candidate) { return candidate.get() == &image; }) -
+                       images_.begin();
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_SUBCLASS;
+    tool.hwnd = hwnd();
+    tool.uId = static_cast<UINT_PTR>(index + 1);
+    tool.rect = image.rect;
+    tool.lpszText = image.toolTip.data();
+    SendMessageW(toolTips_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    if (!image.toolTip.empty() && image.visible) SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
 void SurfaceWindow::EnsureToolTips() {
+    // The tooltip window is a top-level window of its own, which is costly to create, and
+    // is only needed once the pointer comes over the surface.
     if (toolTips_ || !IsAlive()) return;
+    const bool anyTip = std::any_of(images_.begin(), images_.end(),
+                                    [](const auto& image) { return !image->toolTip.empty() && image->visible; });
+    if (!anyTip) return;
     toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr,
                                 GetModuleHandleW(nullptr), nullptr);
+    if (!toolTips_) return;
+    for (const auto& image : images_) RegisterToolTip(*image);
 }
 
 void SurfaceWindow::Paint() {
@@ -303,6 +311,7 @@ void SurfaceWindow::OnMouseButton(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void SurfaceWindow::OnMouseMove(WPARAM wParam, LPARAM lParam) {
+    EnsureToolTips();
     const int target = pressedTarget_ != -2 ? pressedTarget_ : HitTest(MouseX(lParam), MouseY(lParam));
     if (auto& handler = HandlersOf(target).move) handler(MakeEvent(target, ButtonsHeld(wParam), wParam, lParam));
 }

@@ -106,7 +106,8 @@ public:
     void Refresh();
 
     ImageControl& AddImage(std::wstring name, RECT rect, PicturePtr picture = nullptr);
-    // Makes the image's picture, visibility or tooltip change show.
+    // Makes the image's picture, visibility or tooltip change show. Tooltips appear once the
+    // pointer has moved over the surface.
     void UpdateImage(ImageControl& image);
 
     // Mouse events over the surface itself (not over one of its images or child windows).
@@ -130,6 +131,7 @@ private:
     MouseHandlers& HandlersOf(int target);
     MouseEvent MakeEvent(int target, int button, WPARAM keys, LPARAM lParam) const;
     void EnsureToolTips();
+    void RegisterToolTip(ImageControl& image);
 
     bool autoRedraw_ = false;
     ScaleMode scaleMode_ = ScaleMode::Twips;

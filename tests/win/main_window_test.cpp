@@ -1,6 +1,11 @@
 #include "app/frm_dictionary.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
 
 #include "app/round_region.h"
 
@@ -177,6 +182,55 @@ TEST_F(MainWindowTest, CloseClickUnloadsTheWindow) {
     SendMessageW(strip, WM_LBUTTONUP, 0, At(40, 10));
     EXPECT_EQ(unloads, 1);
     EXPECT_FALSE(form.IsAlive());
+}
+
+}  // namespace
+
+namespace {
+
+struct ToolTipSearch {
+    HWND owner;
+    HWND found;
+};
+
+// A tooltip window owned by the top-level window, if one was made.
+HWND ToolTipsOf(HWND owner) {
+    ToolTipSearch search{owner, nullptr};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND hwnd, LPARAM lParam) -> BOOL {
+            auto* s = reinterpret_cast<ToolTipSearch*>(lParam);
+            wchar_t name[64] = {};
+            GetClassNameW(hwnd, name, 64);
+            if (lstrcmpiW(name, TOOLTIPS_CLASSW) == 0 && GetWindow(hwnd, GW_OWNER) == s->owner) {
+                s->found = hwnd;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+TEST_F(MainWindowTest, StripAreasCarryTheirToolTipsOnceThePointerComes) {
+    HWND strip = form.picN().hwnd();
+    EXPECT_EQ(ToolTipsOf(form.hwnd()), nullptr);  // not made before it is needed
+    SendMessageW(strip, WM_MOUSEMOVE, 0, At(5, 5));
+    HWND tips = ToolTipsOf(form.hwnd());
+    ASSERT_NE(tips, nullptr);
+    EXPECT_EQ(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), 2);
+    std::vector<std::wstring> texts;
+    for (int i = 0; i < 2; ++i) {
+        wchar_t text[80] = {};
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.lpszText = text;
+        SendMessageW(tips, TTM_ENUMTOOLSW, i, reinterpret_cast<LPARAM>(&tool));
+        EXPECT_EQ(tool.hwnd, strip);
+        texts.push_back(text);
+    }
+    std::sort(texts.begin(), texts.end());
+    EXPECT_EQ(texts, (std::vector<std::wstring>{L"Close (Alt + F4)", L"Minimize window"}));
 }
 
 }  // namespace
