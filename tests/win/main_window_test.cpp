@@ -193,22 +193,22 @@ struct ToolTipSearch {
     HWND found;
 };
 
-// A tooltip window owned by the top-level window, if one was made.
+BOOL CALLBACK FindToolTips(HWND hwnd, LPARAM lParam) {
+    auto* search = reinterpret_cast<ToolTipSearch*>(lParam);
+    wchar_t name[64] = {};
+    GetClassNameW(hwnd, name, 64);
+    if (lstrcmpiW(name, TOOLTIPS_CLASSW) == 0 && GetWindow(hwnd, GW_OWNER) == search->owner) {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// A tooltip window owned by the top-level window, if one was made. (A named CALLBACK: a
+// lambda does not convert to the 32-bit build's stdcall WNDENUMPROC.)
 HWND ToolTipsOf(HWND owner) {
     ToolTipSearch search{owner, nullptr};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND hwnd, LPARAM lParam) -> BOOL {
-            auto* s = reinterpret_cast<ToolTipSearch*>(lParam);
-            wchar_t name[64] = {};
-            GetClassNameW(hwnd, name, 64);
-            if (lstrcmpiW(name, TOOLTIPS_CLASSW) == 0 && GetWindow(hwnd, GW_OWNER) == s->owner) {
-                s->found = hwnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    EnumThreadWindows(GetCurrentThreadId(), FindToolTips, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
