@@ -10,9 +10,10 @@ namespace app {
 
 class FrmDictionary;
 
-// Paints the whole client area from the skin atlas, draws the title at (textLeft, textTop)
-// and sets the caption to "Tarnwick!". Leaves the window in pixel units with a persistent
-// back image.
+// Paints the whole client area from the skin atlas held by the window's hidden pTop, draws
+// the title in white bold letters with its box at (textLeft, textTop) and sets the caption
+// to "Tarnwick!" whatever the title. Leaves the window in pixel units with a persistent
+// back image, white foreground and bold font.
 void FormPaintTitle(FrmDictionary& window, std::wstring_view title, int textLeft, int textTop);
 
 // Clips the window to its client area with rounded corners. The region belongs to the

@@ -1,5 +1,6 @@
 """Helpers for end-to-end tests: the real program under Wine on the test display, real input
 through xdotool, screenshots read back as pixels, and the Wine registry."""
+import ctypes
 import os
 import shutil
 import subprocess
@@ -94,6 +95,34 @@ def click(x, y, button=1):
     xdotool("mousemove", x, y)
     time.sleep(0.2)
     xdotool("click", button)
+
+
+def restore_window(window):
+    """Restores a minimised window as a window manager would. The test display has none, so
+    a minimised window stays on the screen and Wine waits for the X window's WM_STATE: a
+    manager sets IconicState when it iconifies the window and NormalState when it restores
+    it, and Wine answers the second with the restore of the Windows window."""
+    x11 = ctypes.CDLL("libX11.so.6")
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    x11.XInternAtom.restype = ctypes.c_ulong
+    x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    x11.XChangeProperty.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_ulong, ctypes.c_ulong,
+                                    ctypes.c_int, ctypes.c_int, ctypes.c_void_p, ctypes.c_int]
+    x11.XFlush.argtypes = [ctypes.c_void_p]
+    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    display = x11.XOpenDisplay(None)
+    if not display:
+        raise Failure("cannot open the X display")
+    try:
+        wm_state = x11.XInternAtom(display, b"WM_STATE", 0)
+        for state in (3, 1):  # IconicState, then NormalState
+            value = (ctypes.c_long * 2)(state, 0)  # state, icon window
+            x11.XChangeProperty(display, int(window), wm_state, wm_state, 32, 0, value, 2)
+            x11.XFlush(display)
+            time.sleep(0.3)
+    finally:
+        x11.XCloseDisplay(display)
 
 
 def run(test):
