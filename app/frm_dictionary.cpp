@@ -1,5 +1,6 @@
 #include "app/frm_dictionary.h"
 
+#include "app/launcher.h"
 #include "app/main_window_layout.h"
 #include "app/mod_frm.h"
 #include "app/shutdown_tweak.h"
@@ -145,7 +146,7 @@ void FrmDictionary::Form_MouseMove(const platform::MouseEvent& event) {
 
 void FrmDictionary::cmdApply_Click() { ApplyShutdownTweak(hwnd()); }
 
-void FrmDictionary::cmdHome_Click() {}
+void FrmDictionary::cmdHome_Click() { HomepageClick(hwnd()); }
 
 LRESULT FrmDictionary::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
