@@ -79,7 +79,7 @@ void FrmDictionary::CreateControls() {
     imgCloseD_ = hidden(L"imgCloseD", layout::kImgCloseD, IDB_STRIP_CLOSE_DOWN);
     imgNormal_ = hidden(L"imgNormal", layout::kImgNormal, IDB_STRIP_NORMAL);
 
-    buttonFont_ = platform::CreateFontFromSpec(platform::FontSpec{});
+    buttonFont_ = platform::CreateFontFromDescription(platform::FontDescription{});
     // Tab order follows creation order: Apply (tab index 0) before Homepage (1).
     cmdApply_ = CreateStandInButton(hwnd(), layout::kCmdApply, L"&Apply", kApplyId, buttonFont_.get());
     cmdHome_ = CreateStandInButton(hwnd(), layout::kCmdHome, L"Homepage", kHomeId, buttonFont_.get());

@@ -42,7 +42,7 @@ SurfaceWindow::~SurfaceWindow() {
 bool SurfaceWindow::CreateSurface(DWORD exStyle, std::wstring_view title, DWORD style, int x, int y, int width,
                                   int height, HWND parent) {
     if (!Create(kSurfaceClass, exStyle, title, style, x, y, width, height, parent, 0)) return false;
-    font_ = CreateFontFromSpec(fontSpec_);
+    font_ = CreateFontFromDescription(fontSpec_);
     backImage_.EnsureSize(ClientWidthPixels(), ClientHeightPixels(), backColor_);
     ApplyDrawingAttributes();
     return true;
@@ -81,9 +81,9 @@ void SurfaceWindow::SetForeColor(COLORREF color) {
     ApplyDrawingAttributes();
 }
 
-void SurfaceWindow::SetFont(const FontSpec& font) {
+void SurfaceWindow::SetFont(const FontDescription& font) {
     fontSpec_ = font;
-    UniqueFont created = CreateFontFromSpec(fontSpec_);
+    UniqueFont created = CreateFontFromDescription(fontSpec_);
     if (!created) return;
     if (backImage_.dc()) SelectObject(backImage_.dc(), created.get());
     font_ = std::move(created);  // the old font is no longer selected anywhere
@@ -91,7 +91,7 @@ void SurfaceWindow::SetFont(const FontSpec& font) {
 
 void SurfaceWindow::SetFontBold(bool bold) {
     if (fontSpec_.bold == bold && font_) return;
-    FontSpec changed = fontSpec_;
+    FontDescription changed = fontSpec_;
     changed.bold = bold;
     SetFont(changed);
 }

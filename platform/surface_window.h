@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "platform/back_image.h"
-#include "platform/font_spec.h"
+#include "platform/font_description.h"
 #include "platform/picture.h"
 #include "platform/window.h"
 
@@ -74,8 +74,8 @@ public:
     COLORREF BackColor() const { return backColor_; }
     void SetForeColor(COLORREF color);
     COLORREF ForeColor() const { return foreColor_; }
-    void SetFont(const FontSpec& font);
-    const FontSpec& Font() const { return fontSpec_; }
+    void SetFont(const FontDescription& font);
+    const FontDescription& Font() const { return fontSpec_; }
     void SetFontBold(bool bold);
 
     // The background picture, drawn at the top-left corner under everything drawn.
@@ -137,7 +137,7 @@ private:
     ScaleMode scaleMode_ = ScaleMode::Twips;
     COLORREF backColor_ = GetSysColor(COLOR_BTNFACE);
     COLORREF foreColor_ = GetSysColor(COLOR_BTNTEXT);
-    FontSpec fontSpec_;
+    FontDescription fontSpec_;
     PicturePtr picture_;
     double currentX_ = 0;  // pixels
     double currentY_ = 0;

@@ -10,7 +10,7 @@
 namespace platform {
 
 class Picture;
-struct FontSpec;
+struct FontDescription;
 
 struct Empty {};                 // no value assigned
 struct Null {};                  // explicitly no valid data
@@ -29,6 +29,6 @@ struct Error {
 
 using Variant = std::variant<Empty, Null, std::int16_t, std::int32_t, float, double, Currency, Date,
                              std::wstring, Boolean, std::uint8_t, Error, std::shared_ptr<const Picture>,
-                             std::shared_ptr<const FontSpec>>;
+                             std::shared_ptr<const FontDescription>>;
 
 }  // namespace platform

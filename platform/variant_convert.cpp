@@ -78,7 +78,7 @@ double AsNumber(const Variant& value) {
         double operator()(std::uint8_t v) const { return v; }
         double operator()(const Error&) const { Mismatch(); }
         double operator()(const std::shared_ptr<const Picture>&) const { Mismatch(); }
-        double operator()(const std::shared_ptr<const FontSpec>&) const { Mismatch(); }
+        double operator()(const std::shared_ptr<const FontDescription>&) const { Mismatch(); }
     };
     return std::visit(Visitor{}, value);
 }
@@ -132,8 +132,8 @@ std::shared_ptr<const Picture> ToPicture(const Variant& value) {
     Mismatch();
 }
 
-std::shared_ptr<const FontSpec> ToFont(const Variant& value) {
-    if (const auto* font = std::get_if<std::shared_ptr<const FontSpec>>(&value)) return *font;
+std::shared_ptr<const FontDescription> ToFont(const Variant& value) {
+    if (const auto* font = std::get_if<std::shared_ptr<const FontDescription>>(&value)) return *font;
     Mismatch();
 }
 

@@ -23,6 +23,6 @@ float ToSingle(const Variant& value);
 std::wstring ToText(const Variant& value);
 // Empty reads as no picture.
 std::shared_ptr<const Picture> ToPicture(const Variant& value);
-std::shared_ptr<const FontSpec> ToFont(const Variant& value);
+std::shared_ptr<const FontDescription> ToFont(const Variant& value);
 
 }  // namespace platform

@@ -85,7 +85,7 @@ TEST(VariantToText, NumbersAndFlagsFormat) {
     EXPECT_EQ(ToText(Empty{}), L"");
     EXPECT_EQ(ToText(8.25f), L"8.25");
     EXPECT_EQ(ErrorNumberOf([] { ToText(Null{}); }), kErrorInvalidUseOfNull);
-    EXPECT_EQ(ErrorNumberOf([] { ToText(std::shared_ptr<const FontSpec>()); }), kErrorTypeMismatch);
+    EXPECT_EQ(ErrorNumberOf([] { ToText(std::shared_ptr<const FontDescription>()); }), kErrorTypeMismatch);
 }
 
 TEST(VariantToObjects, PicturesAndFontsOnlyFromTheirOwnKind) {

@@ -9,7 +9,7 @@
 
 namespace platform {
 
-struct FontSpec {
+struct FontDescription {
     std::wstring name = L"MS Sans Serif";
     float size = 8.25f;  // points
     bool bold = false;
@@ -18,11 +18,11 @@ struct FontSpec {
     bool strikethrough = false;
     BYTE charset = DEFAULT_CHARSET;
 
-    bool operator==(const FontSpec&) const = default;
+    bool operator==(const FontDescription&) const = default;
 };
 
 // Creates the GDI font for the screen's resolution: the cell height is the size in points
 // converted to pixels and rounded, so 8.25 points is 11 pixels at 96 dots per inch.
-UniqueFont CreateFontFromSpec(const FontSpec& spec);
+UniqueFont CreateFontFromDescription(const FontDescription& font);
 
 }  // namespace platform

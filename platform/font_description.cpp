@@ -1,0 +1,25 @@
+#include "platform/font_description.h"
+
+#include "platform/rounding.h"
+
+namespace platform {
+
+UniqueFont CreateFontFromDescription(const FontDescription& font) {
+    int dpi = 96;
+    {
+        WindowDC screen(nullptr);
+        if (screen) dpi = GetDeviceCaps(screen.get(), LOGPIXELSY);
+    }
+    LOGFONTW lf{};
+    lf.lfHeight = -RoundHalfEven(font.size * dpi / 72.0);
+    lf.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = font.italic;
+    lf.lfUnderline = font.underline;
+    lf.lfStrikeOut = font.strikethrough;
+    lf.lfCharSet = font.charset;
+    lf.lfQuality = DEFAULT_QUALITY;
+    lstrcpynW(lf.lfFaceName, font.name.c_str(), LF_FACESIZE);
+    return UniqueFont(CreateFontIndirectW(&lf));
+}
+
+}  // namespace platform
