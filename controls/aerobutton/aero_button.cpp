@@ -1,0 +1,355 @@
+// The control's properties and methods: each setter stores, performs its side effect
+// (palette, layout or repaint) and then tells the container which persisted value changed.
+#include "controls/aerobutton/aero_button.h"
+
+#include <olectl.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "controls/aerobutton/access_key.h"
+#include "platform/control_error.h"
+#include "platform/rounding.h"
+
+namespace aerobutton {
+
+namespace {
+// The square sizes of the fixed picture size modes, indexed by mode.
+constexpr std::int32_t kFixedPictureSizes[] = {0, 16, 24, 32, 48};
+}  // namespace
+
+AeroButton::AeroButton(platform::ControlSite& site, HWND parent, int x, int y, int width, int height)
+    : site_(site), surface_(ButtonSurface::Create(parent, x, y, width, height)) {
+    if (!surface_) throw platform::ControlError(-1, "The button's window could not be created.");
+    surface_->resized = [this] { OnResize(); };
+    surface_->SetFont(DesignFont());
+
+    // Initialise: the platform family decides which text call draws the caption.
+    OSVERSIONINFOA version{};
+    version.dwOSVersionInfoSize = 148;
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    isWinNT_ = GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_NT;
+#pragma GCC diagnostic pop
+    isReady_ = false;
+    // Hollow fill: a rectangle drawn on the surface is an outline that leaves its inside alone.
+    SelectObject(surface_->hDC(), GetStockObject(NULL_BRUSH));
+
+    RECT client{};
+    GetClientRect(surface_->hwnd(), &client);
+    clientWidth_ = client.right;
+    clientHeight_ = client.bottom;
+}
+
+void AeroButton::RaiseEvent(std::int32_t id, std::wstring_view name) {
+    platform::ControlEvent event{id, name, {}};
+    site_.RaiseEvent(event);
+}
+
+void AeroButton::ApplyAccessKeys() { site_.SetAccessKeys(AccessKeyFromCaption(caption_)); }
+
+HWND AeroButton::hWnd() const { return surface_->hwnd(); }
+
+void AeroButton::SetBackColor(OleColor value) {
+    backColor_ = value;
+    RefreshPalette();
+    Repaint();
+    Notify(L"BackColor");
+}
+
+void AeroButton::SetButtonShape(std::int32_t value) {
+    buttonShape_ = value;
+    Refresh();
+    Notify(L"ButtonShape");
+}
+
+void AeroButton::SetTipText(std::wstring New_TipText) {
+    tipText_ = std::move(New_TipText);
+    Notify(L"TipText");
+    Refresh();
+}
+
+void AeroButton::SetCaption(std::wstring value) {
+    caption_ = std::move(value);
+    ApplyAccessKeys();
+    Refresh();
+    Notify(L"Caption");
+}
+
+void AeroButton::SetCheckBoxMode(Bool16 value) {
+    checkBoxMode_ = value;
+    if (!value && value_) {
+        value_ = kFalse;
+        Notify(L"Value");
+    }
+    Repaint();
+    Notify(L"CheckBox");
+}
+
+void AeroButton::SetEnabled(Bool16 value) {
+    enabled_ = value;
+    surface_->SetEnabled(value != 0);
+    if (value) {
+        Redraw(isMouseOver_ ? StateHot : StateNormal, false);
+    } else {
+        Redraw(StateDisabled, false);
+    }
+    Notify(L"Enabled");
+}
+
+platform::FontDescription AeroButton::Font() const { return surface_->Font(); }
+
+void AeroButton::SetFont(const platform::FontDescription& value) {
+    surface_->SetFont(value);
+    Refresh();
+    Notify(L"Font");
+}
+
+Bool16 AeroButton::FontBold() const { return ToBool16(surface_->Font().bold); }
+Bool16 AeroButton::FontItalic() const { return ToBool16(surface_->Font().italic); }
+std::wstring AeroButton::FontName() const { return surface_->Font().name; }
+float AeroButton::FontSize() const { return surface_->Font().size; }
+Bool16 AeroButton::FontStrikethru() const { return ToBool16(surface_->Font().strikethrough); }
+Bool16 AeroButton::FontUnderline() const { return ToBool16(surface_->Font().underline); }
+
+// The font attribute setters change the surface font and relayout, without a notification.
+void AeroButton::SetFontBold(Bool16 value) {
+    auto font = surface_->Font();
+    font.bold = value != 0;
+    surface_->SetFont(font);
+    Refresh();
+}
+
+void AeroButton::SetFontItalic(Bool16 value) {
+    auto font = surface_->Font();
+    font.italic = value != 0;
+    surface_->SetFont(font);
+    Refresh();
+}
+
+void AeroButton::SetFontName(std::wstring value) {
+    auto font = surface_->Font();
+    font.name = std::move(value);
+    surface_->SetFont(font);
+    Refresh();
+}
+
+void AeroButton::SetFontSize(float value) {
+    auto font = surface_->Font();
+    font.size = value;
+    surface_->SetFont(font);
+    Refresh();
+}
+
+void AeroButton::SetFontStrikethru(Bool16 value) {
+    auto font = surface_->Font();
+    font.strikethrough = value != 0;
+    surface_->SetFont(font);
+    Refresh();
+}
+
+void AeroButton::SetFontUnderline(Bool16 value) {
+    auto font = surface_->Font();
+    font.underline = value != 0;
+    surface_->SetFont(font);
+    Refresh();
+}
+
+void AeroButton::SetForeColor(OleColor value) {
+    foreColor_ = value;
+    if (enabled_) {
+        RefreshPalette();
+        Repaint();
+    }
+    Notify(L"ForeColor");
+}
+
+void AeroButton::SetHandPointer(Bool16 value) {
+    handPointer_ = value;
+    Notify(L"HandPointer");
+}
+
+void AeroButton::SetMaskColor(OleColor value) {
+    maskColor_ = value;
+    palette_.MaskColorRGB = TranslateColor(value);
+    Repaint();
+    Notify(L"MaskColor");
+}
+
+PicturePtr AeroButton::MouseIcon() const { return surface_->MouseIcon(); }
+
+void AeroButton::SetMouseIcon(PicturePtr value) {
+    const bool none = !value;
+    surface_->SetMouseIcon(std::move(value));
+    SetMousePointer(none ? kPointerDefault : kPointerCustom);
+    Notify(L"MouseIcon");
+}
+
+std::int32_t AeroButton::MousePointer() const { return surface_->MousePointer(); }
+
+void AeroButton::SetMousePointer(std::int32_t value) {
+    if (value != kPointerCustom && handPointer_) SetHandPointer(kFalse);
+    surface_->SetMousePointer(static_cast<std::int16_t>(value));
+    Notify(L"MousePointer");
+}
+
+void AeroButton::SetPictureAlignment(std::int32_t value) {
+    pictureAlignment_ = value;
+    Refresh();
+    Notify(L"PicAlign");
+}
+
+void AeroButton::SetPictureNormal(PicturePtr value) {
+    if (!value) {
+        SetPictureDown(nullptr);
+        SetPictureHot(nullptr);
+        pictureOpacity_ = 0.0f;
+    } else if (pictureOpacity_ == 0.0f) {
+        pictureOpacity_ = 1.0f;
+    }
+    pictureNormal_ = std::move(value);
+    // The picture size follows the new picture.
+    SetPictureSize(pictureSize_);
+    Refresh();
+    Notify(L"PicNormal");
+    Notify(L"PicOpacity");
+}
+
+void AeroButton::SetPictureDown(PicturePtr value) {
+    if (value) {
+        if (!pictureNormal_) {
+            SetPictureNormal(std::move(value));
+            return;
+        }
+        if (pictureSize_ == PicSizeNatural && (value->WidthHimetric() != pictureNormal_->WidthHimetric() ||
+                                               value->HeightHimetric() != pictureNormal_->HeightHimetric())) {
+            SetPictureSize(PicSizeCustom);
+        }
+    }
+    pictureDown_ = std::move(value);
+    if (isPressed_) Repaint();
+    Notify(L"PicDown");
+}
+
+void AeroButton::SetPictureHot(PicturePtr value) {
+    if (value) {
+        if (!pictureNormal_) {
+            SetPictureNormal(std::move(value));
+            return;
+        }
+        if (pictureSize_ == PicSizeNatural && (value->WidthHimetric() != pictureNormal_->WidthHimetric() ||
+                                               value->HeightHimetric() != pictureNormal_->HeightHimetric())) {
+            SetPictureSize(PicSizeCustom);
+        }
+    }
+    pictureHot_ = std::move(value);
+    if (isMouseOver_) Repaint();
+    Notify(L"PicHot");
+}
+
+std::int32_t AeroButton::PictureOpacity() const {
+    return platform::RoundHalfEven(static_cast<double>(pictureOpacity_) * 100.0);
+}
+
+void AeroButton::SetPictureOpacity(std::int32_t percent) {
+    const float limited = std::clamp(static_cast<float>(percent), 10.0f, 100.0f);
+    pictureOpacity_ = static_cast<float>(static_cast<double>(limited) / 100.0);
+    Repaint();
+    Notify(L"PicOpacity");
+}
+
+void AeroButton::SetPictureSize(std::int32_t value) {
+    if (!pictureNormal_) {
+        pictureSize_ = 0;
+        pictureSizeW_ = 0;
+        pictureSizeH_ = 0;
+    } else {
+        pictureSize_ = value;
+        if (value == PicSizeNatural) {
+            pictureSizeH_ = pictureNormal_->HeightPixels();
+            pictureSizeW_ = pictureNormal_->WidthPixels();
+        } else if (value >= PicSize16 && value <= PicSize48) {
+            pictureSizeH_ = kFixedPictureSizes[value];
+            pictureSizeW_ = kFixedPictureSizes[value];
+        }
+        // Custom and unknown modes keep the sizes as they are.
+    }
+    Refresh();
+    Notify(L"PicSize");
+    Notify(L"PicSizeH");
+    Notify(L"PicSizeW");
+}
+
+void AeroButton::SetPictureSizeH(std::int32_t value) {
+    pictureSize_ = PicSizeCustom;
+    pictureSizeH_ = value;
+    Refresh();
+    Notify(L"PicSize");
+    Notify(L"PicSizeH");
+}
+
+void AeroButton::SetPictureSizeW(std::int32_t value) {
+    pictureSize_ = PicSizeCustom;
+    pictureSizeW_ = value;
+    Refresh();
+    Notify(L"PicSize");
+    Notify(L"PicSizeW");
+}
+
+void AeroButton::SetUseMaskColor(Bool16 value) {
+    useMaskColor_ = value;
+    Repaint();
+    Notify(L"UseMask");
+}
+
+void AeroButton::SetValue(Bool16 value) {
+    value_ = value;
+    if (!value || checkBoxMode_) {
+        Repaint();
+    } else if (site_.AmbientUserMode()) {
+        lastMouseButton_ = 1;
+        ClickProcedure();
+    } else {
+        value_ = kFalse;
+    }
+    Notify(L"Value");
+}
+
+void AeroButton::Refresh() {
+    layoutDirty_ = true;
+    Redraw(-1, true);
+}
+
+std::uint32_t AeroButton::TranslateColor(OleColor theColor) {
+    COLORREF colour = 0;
+    // A colour the system rejects leaves the output at 0: black, as documented.
+    (void)OleTranslateColor(theColor, nullptr, &colour);
+    return colour;
+}
+
+void AeroButton::SetRunTimeFlags(bool hasFocus, bool isParentActive, bool isDefault, bool isMouseOver,
+                                 bool isMouseHeld, bool isPressed, bool isSpaceHeld) {
+    hasFocus_ = hasFocus;
+    isParentActive_ = isParentActive;
+    isDefault_ = isDefault;
+    isMouseOver_ = isMouseOver;
+    isMouseHeld_ = isMouseHeld;
+    isPressed_ = isPressed;
+    isSpaceHeld_ = isSpaceHeld;
+}
+
+void AeroButton::ClickProcedure() {
+    if (isPressed_ || lastMouseButton_ != 1) return;
+    isMouseHeld_ = false;
+    isSpaceHeld_ = false;
+    if (checkBoxMode_) value_ = static_cast<Bool16>(~value_);
+    if (isMouseOver_) {
+        Redraw(StateHot, checkBoxMode_ != 0);
+    } else {
+        Redraw(StateNormal, true);
+    }
+    RaiseEvent(event_id::Click, L"Click");
+    if (!checkBoxMode_) value_ = kFalse;
+}
+
+}  // namespace aerobutton

@@ -1,0 +1,54 @@
+// The button's own window: a child window with a persistent drawing surface in pixels, a
+// mouse pointer code with an optional custom icon, and a hook through which the control
+// sees its window's messages before the surface handles them.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "platform/picture.h"
+#include "platform/surface_window.h"
+
+namespace aerobutton {
+
+class ButtonSurface : public platform::SurfaceWindow {
+public:
+    // Returns true when it handled the message, with its result in `result`.
+    using MessageHook = std::function<bool(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)>;
+
+    // A child window of parent at (x, y) of width x height pixels, shown, in the tab order.
+    static std::unique_ptr<ButtonSurface> Create(HWND parent, int x, int y, int width, int height);
+
+    // The pointer shown over the window: 0 the default arrow, 99 the mouse icon, other codes
+    // the system's standard pointers.
+    std::int16_t MousePointer() const { return pointer_; }
+    void SetMousePointer(std::int16_t code);
+    const platform::PicturePtr& MouseIcon() const { return mouseIcon_; }
+    void SetMouseIcon(platform::PicturePtr icon);
+    // Shows the configured pointer now (as the window does whenever the cursor moves over it).
+    void ApplyPointer() const;
+
+    bool IsEnabled() const;
+    void SetEnabled(bool enabled);
+
+    MessageHook hook;
+    // Runs after the surface has followed a change of the client size.
+    std::function<void()> resized;
+
+protected:
+    ButtonSurface() = default;
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnSized(WPARAM kind) override;
+
+private:
+    std::int16_t pointer_ = 0;
+    platform::PicturePtr mouseIcon_;
+};
+
+// The system cursor for a pointer code, or null for the default pointer and unknown codes.
+HCURSOR StandardCursorFor(std::int16_t code);
+
+}  // namespace aerobutton
