@@ -1,0 +1,104 @@
+"""The workbench's command line under Wine: what `set` and `bag` print for a few scripts, and
+the one-line error with exit status 2 for every kind of bad argument."""
+import os
+import re
+import subprocess
+import sys
+
+sys.path.insert(0, os.path.dirname(__file__))
+from e2elib import Failure, check, wine_env  # noqa: E402
+
+GETTERS = ["BackColor", "ButtonShape", "TipText", "Caption", "CheckBoxMode", "Enabled", "Font", "FontBold",
+           "FontItalic", "FontName", "FontSize", "FontStrikethru", "FontUnderline", "ForeColor", "HandPointer",
+           "hWnd", "MaskColor", "MouseIcon", "MousePointer", "PictureAlignment", "PictureDown", "PictureHot",
+           "PictureNormal", "PictureOpacity", "PictureSize", "PictureSizeH", "PictureSizeW", "UseMaskColor",
+           "Value"]
+
+
+def run(lab, prefix, *args):
+    result = subprocess.run(["wine", lab, *args], env=wine_env(prefix), stdin=subprocess.DEVNULL,
+                            capture_output=True, text=True, errors="replace", timeout=120)
+    return result.returncode, result.stdout.splitlines(), result.stderr.splitlines()
+
+
+def split_gets(lines):
+    body = [line for line in lines if not line.startswith("get ")]
+    gets = [line for line in lines if line.startswith("get ")]
+    return body, dict(line[4:].split(" = ", 1) for line in gets), [line[4:].split(" = ")[0] for line in gets]
+
+
+def main(lab, prefix):
+    icon = os.path.join(os.path.dirname(__file__), "..", "..", "resources", "brintel.ico")
+
+    code, out, err = run(lab, prefix, "set", "--", "PictureOpacity=5")
+    body, gets, names = split_gets(out)
+    check(code == 0 and not err, "set exits 0 and quietly")
+    check(body == ["notify PicOpacity", "PictureOpacity = 10"], "opacity 5 notifies PicOpacity and reads 10")
+    check(names == GETTERS, "the 29 properties are listed in their published order")
+    check(gets["PictureOpacity"] == "10" and gets["BackColor"] == "0x00E6E6E6" and gets["TipText"] == '"ToolTip"'
+          and gets["Caption"] == '"btnPush"' and gets["ForeColor"] == "0x80000012"
+          and gets["Font"] == "MS Sans Serif,8.25" and gets["Enabled"] == "-1", "an empty bag loads the defaults")
+    check(re.fullmatch(r"[1-9][0-9]*", gets["hWnd"]) is not None, "hWnd is the window handle in decimal")
+
+    code, out, _ = run(lab, prefix, "set", "--", "CheckBoxMode=true", "Value=true", "CheckBoxMode=false")
+    body, gets, _ = split_gets(out)
+    check(body == ["notify CheckBox", "CheckBoxMode = -1", "notify Value", "Value = -1",
+                   "notify Value", "notify CheckBox", "CheckBoxMode = 0"],
+          "turning the toggle off clears Value first")
+
+    code, out, _ = run(lab, prefix, "set", "--", "Value=true")
+    check(split_gets(out)[0] == ["event Click", "notify Value", "Value = 0"], "Value true clicks at run time")
+    code, out, _ = run(lab, prefix, "set", "--design", "--", "Value=true")
+    check(split_gets(out)[0] == ["notify Value", "Value = 0"], "Value true at design time raises nothing")
+
+    code, out, _ = run(lab, prefix, "set", "caption=&Go", "--", "Refresh", "TranslateColor=0xff",
+                       "TranslateColor=0x800000FF", "FontBold=true", "MousePointer=99")
+    body, gets, _ = split_gets(out)
+    check(body == ["Refresh", "TranslateColor = 0x000000FF", "TranslateColor = 0x00000000", "FontBold = -1",
+                   "notify MousePointer", "MousePointer = 99"], "methods, a font attribute and the pointer")
+    check(gets["Caption"] == '"&Go"' and gets["FontBold"] == "-1", "bag keys match without regard to case")
+
+    code, out, _ = run(lab, prefix, "set", "--", "MouseIcon=" + icon, "Caption=a\"b\\c\r\n\x01")
+    body, gets, _ = split_gets(out)
+    check(body[:2] == ["notify MousePointer", "notify MouseIcon"] and body[2].startswith("MouseIcon = icon "),
+          "a mouse icon from a .ico file sets the custom pointer")
+    check(body[-1] == 'Caption = "a\\"b\\\\c\\r\\n\\x01"', "text is quoted and escaped")
+
+    code, out, err = run(lab, prefix, "bag", "--new")
+    check(code == 0 and out == [
+        "write BackColor = 0x00E6E6E6 (default 0x00E6E6E6)", "write ButtonShape = 0 (default 0)",
+        'write Caption = "btnPush" (default "btnPush")', "write CheckBox = 0 (default 0)",
+        "write Enabled = -1 (default -1)", "write Font = MS Sans Serif,9 (default MS Sans Serif,8.25)",
+        "write ForeColor = 0x80000012 (default 0x80000012)", "write HandPointer = 0 (default 0)",
+        "write MaskColor = 0x00C0C0C0 (default 0x00C0C0C0)", "write MouseIcon = none (default none)",
+        "write MousePointer = 0 (default 0)", "write PicAlign = 4 (default 4)",
+        "write PicDown = none (default none)", "write PicHot = none (default none)",
+        "write PicNormal = none (default none)", "write PicOpacity = 1 (default 1)",
+        "write PicSize = 0 (default 0)", "write PicSizeH = 0 (default 0)", "write PicSizeW = 0 (default 0)",
+        "write State = 0 (default 0)", "write UseMask = -1 (default -1)", "write Value = 0 (default 0)",
+        'write TipText = "" (default "ToolTip")'], "a new instance saves the 23 keys in order")
+
+    code, out, _ = run(lab, prefix, "bag", "PicOpacity=0.25", "State=3", "BackColor=0x8000000F", "ButtonShape=-7")
+    check("write PicOpacity = 0.25 (default 1)" in out and "write State = 3 (default 0)" in out
+          and "write BackColor = 0x8000000F (default 0x00E6E6E6)" in out
+          and "write ButtonShape = -7 (default 0)" in out
+          and 'write TipText = "ToolTip" (default "ToolTip")' in out, "a loaded bag saves its values back")
+
+    bad = [
+        ("set", "Bogus=1"), ("set", "--", "Nonsense=1"), ("set", "--", "hWnd=5"), ("set", "BackColor=red"),
+        ("set", "--", "Value=maybe"), ("set", "PicNormal=/nowhere/missing.bmp"), ("set", "Font=Arial"),
+        ("set", "--", "PictureOpacity=1e99"), ("set", "--", "ButtonShape=99999999999"), ("set", "Caption"),
+        ("bag", "--wrong"), ("frobnicate",), (),
+    ]
+    for args in bad:
+        code, out, err = run(lab, prefix, *args)
+        check(code == 2 and len(err) == 1 and err[0].startswith("aerolab: ") and not out,
+              "bad arguments %r: exit 2 with one line" % (args,))
+
+
+if __name__ == "__main__":
+    try:
+        main(sys.argv[1], sys.argv[2])
+    except Failure as failure:
+        print("FAILED: %s" % failure, flush=True)
+        sys.exit(1)
