@@ -24,18 +24,9 @@ RECT PixelRect(const layout::TwipsRect& r) {
     return RECT{left, top, left + TwipsToPixelsX(r.width), top + TwipsToPixelsY(r.height)};
 }
 
-constexpr int kApplyId = 100;
-constexpr int kHomeId = 101;
-
-HWND CreateStandInButton(HWND parent, const layout::TwipsRect& where, const wchar_t* caption, int id, HFONT font) {
-    const RECT r = PixelRect(where);
-    HWND button = CreateWindowExW(0, L"BUTTON", caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, r.left,
-                                  r.top, r.right - r.left, r.bottom - r.top, parent,
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
-                                  nullptr);
-    SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    return button;
-}
+// The buttons' stored extent: 2566 x 661 HIMETRIC, 97 x 25 pixels.
+constexpr int kButtonWidth = 97;
+constexpr int kButtonHeight = 25;
 }  // namespace
 
 FrmDictionary::FrmDictionary() {
@@ -79,10 +70,12 @@ void FrmDictionary::CreateControls() {
     imgCloseD_ = hidden(L"imgCloseD", layout::kImgCloseD, IDB_STRIP_CLOSE_DOWN);
     imgNormal_ = hidden(L"imgNormal", layout::kImgNormal, IDB_STRIP_NORMAL);
 
-    buttonFont_ = platform::CreateFontFromDescription(platform::FontDescription{});
     // Tab order follows creation order: Apply (tab index 0) before Homepage (1).
-    cmdApply_ = CreateStandInButton(hwnd(), layout::kCmdApply, L"&Apply", kApplyId, buttonFont_.get());
-    cmdHome_ = CreateStandInButton(hwnd(), layout::kCmdHome, L"Homepage", kHomeId, buttonFont_.get());
+    host_ = std::make_unique<platform::ControlHost>(hwnd());
+    host_->ambientFont = Font();
+    preTranslate = [this](const MSG& message) { return host_->PreTranslate(message); };
+    cmdApply_ = CreateButton(L"cmdApply", layout::kCmdApply, L"&Apply", &FrmDictionary::cmdApply_Click);
+    cmdHome_ = CreateButton(L"cmdHome", layout::kCmdHome, L"Homepage", &FrmDictionary::cmdHome_Click);
 
     picText_.CreateChild(hwnd(), L"PicText", PixelRect(layout::kPicText), true);
     picText_.SetForeColor(GetSysColor(COLOR_WINDOWTEXT));
@@ -90,6 +83,26 @@ void FrmDictionary::CreateControls() {
     image1_ = &AddImage(L"Image1", PixelRect(layout::kImage1), platform::Picture::FromBitmapResource(IDB_BANNER));
 
     onResize = [this] { ResizeHandling(); };
+}
+
+std::unique_ptr<aerobutton::AeroButton> FrmDictionary::CreateButton(const wchar_t* name,
+                                                                    const layout::TwipsRect& where,
+                                                                    const wchar_t* caption,
+                                                                    void (FrmDictionary::*click)()) {
+    const RECT r = PixelRect(where);
+    platform::FormControlSite& site = host_->AddSite(name);
+    site.onEvent = [this, click](platform::ControlEvent& event) {
+        if (event.dispatchId == aerobutton::event_id::Click) (this->*click)();
+    };
+    auto button = std::make_unique<aerobutton::AeroButton>(site, hwnd(), r.left, r.top, kButtonWidth, kButtonHeight);
+    site.SetControl(button.get());
+    // The stored values; every other key takes its load default.
+    button->ReadProperties(platform::PropertyBag{
+        {L"caption", std::wstring(caption)},
+        {L"font", std::make_shared<const platform::FontDescription>(platform::FontDescription{L"MS Sans Serif", 8.25f})},
+        {L"tiptext", std::wstring()},
+    });
+    return button;
 }
 
 void FrmDictionary::Load() {
@@ -111,7 +124,7 @@ void FrmDictionary::Load() {
 
 void FrmDictionary::Show() {
     ShowCentred();
-    SetFocus(cmdApply_);
+    SetFocus(cmdApply_->hWnd());
 }
 
 void FrmDictionary::ResizeHandling() {
@@ -147,19 +160,5 @@ void FrmDictionary::Form_MouseMove(const platform::MouseEvent& event) {
 void FrmDictionary::cmdApply_Click() { ApplyShutdownTweak(hwnd()); }
 
 void FrmDictionary::cmdHome_Click() { HomepageClick(hwnd()); }
-
-LRESULT FrmDictionary::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
-        if (LOWORD(wParam) == kApplyId) {
-            cmdApply_Click();
-            return 0;
-        }
-        if (LOWORD(wParam) == kHomeId) {
-            cmdHome_Click();
-            return 0;
-        }
-    }
-    return Form::OnMessage(message, wParam, lParam);
-}
 
 }  // namespace app

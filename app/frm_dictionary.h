@@ -6,6 +6,9 @@
 
 #include <memory>
 
+#include "app/main_window_layout.h"
+#include "controls/aerobutton/aero_button.h"
+#include "platform/control_host.h"
 #include "platform/form.h"
 #include "platform/gdi_owner.h"
 #include "platform/timer.h"
@@ -37,18 +40,18 @@ public:
     platform::ImageControl& btnClose() { return *btnClose_; }
     platform::ImageControl& Image1() { return *image1_; }
     platform::Timer& ReDrawTimer() { return reDrawTimer_; }
-    HWND cmdApply() const { return cmdApply_; }
-    HWND cmdHome() const { return cmdHome_; }
+    aerobutton::AeroButton& cmdApply() { return *cmdApply_; }
+    aerobutton::AeroButton& cmdHome() { return *cmdHome_; }
+    platform::ControlHost& Host() { return *host_; }
 
     // Handlers of the two buttons' Click events.
     void cmdApply_Click();
     void cmdHome_Click();
 
-protected:
-    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-
 private:
     void CreateControls();
+    std::unique_ptr<aerobutton::AeroButton> CreateButton(const wchar_t* name, const layout::TwipsRect& where,
+                                                         const wchar_t* caption, void (FrmDictionary::*click)());
     void ResizeHandling();
     void PlacePicN();
     void Form_MouseMove(const platform::MouseEvent& event);
@@ -63,11 +66,11 @@ private:
     platform::ImageControl* imgCloseH_ = nullptr;
     platform::ImageControl* imgCloseD_ = nullptr;
     platform::ImageControl* imgNormal_ = nullptr;
-    HWND cmdHome_ = nullptr;   // child windows: destroyed with the form
-    HWND cmdApply_ = nullptr;
+    std::unique_ptr<platform::ControlHost> host_;  // before the buttons, which use its sites
+    std::unique_ptr<aerobutton::AeroButton> cmdHome_;
+    std::unique_ptr<aerobutton::AeroButton> cmdApply_;
     platform::PictureBox picText_;
     platform::ImageControl* image1_ = nullptr;
-    platform::UniqueFont buttonFont_;
 
     StripState strip_ = StripState::Normal;
 };

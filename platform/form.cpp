@@ -1,5 +1,6 @@
 #include "platform/form.h"
 
+#include "platform/control_host.h"
 #include "platform/rounding.h"
 #include "platform/screen.h"
 
@@ -43,6 +44,9 @@ void Form::OnSized(WPARAM kind) {
 }
 
 LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kPreTranslateMessage) {
+        return preTranslate && preTranslate(*reinterpret_cast<const MSG*>(lParam)) ? 1 : 0;
+    }
     if (message == WM_ACTIVATE) {
         // Focus stays with the control that had it, as in a dialog.
         if (LOWORD(wParam) == WA_INACTIVE) {

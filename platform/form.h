@@ -28,6 +28,8 @@ public:
 
     std::function<void()> onResize;
     std::function<void()> onUnload;
+    // Sees the form's keyboard messages before navigation does; true when it took one.
+    std::function<bool(const MSG&)> preTranslate;
 
 protected:
     Form() = default;

@@ -2,11 +2,18 @@
 
 #include <windows.h>
 
+#include "platform/control_host.h"
+
 namespace platform {
 
 namespace {
 void Dispatch(MSG& msg) {
     HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+    // The form routes access keys, Enter and Esc to its controls first.
+    if (root && msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST &&
+        SendMessageW(root, kPreTranslateMessage, 0, reinterpret_cast<LPARAM>(&msg))) {
+        return;
+    }
     if (root && IsDialogMessageW(root, &msg)) return;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);

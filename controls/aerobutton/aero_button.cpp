@@ -23,6 +23,7 @@ AeroButton::AeroButton(platform::ControlSite& site, HWND parent, int x, int y, i
     if (!surface_) throw platform::ControlError(-1, "The button's window could not be created.");
     surface_->resized = [this] { OnResize(); };
     surface_->SetFont(DesignFont());
+    surface_->notifications = this;
 
     // Initialise: the platform family decides which text call draws the caption.
     OSVERSIONINFOA version{};
@@ -41,8 +42,8 @@ AeroButton::AeroButton(platform::ControlSite& site, HWND parent, int x, int y, i
     clientHeight_ = client.bottom;
 }
 
-void AeroButton::RaiseEvent(std::int32_t id, std::wstring_view name) {
-    platform::ControlEvent event{id, name, {}};
+void AeroButton::RaiseEvent(std::int32_t id, std::wstring_view name, std::vector<platform::Variant> arguments) {
+    platform::ControlEvent event{id, name, std::move(arguments)};
     site_.RaiseEvent(event);
 }
 

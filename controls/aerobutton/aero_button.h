@@ -9,11 +9,13 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "controls/aerobutton/button_surface.h"
 #include "controls/aerobutton/enumerations.h"
 #include "controls/aerobutton/palette.h"
 #include "controls/aerobutton/shape_geometry.h"
+#include "platform/control_host.h"
 #include "platform/control_site.h"
 #include "platform/font_description.h"
 #include "platform/picture.h"
@@ -47,7 +49,7 @@ inline constexpr std::int32_t CompleteDrag = 5;
 // The font a new instance starts with: Arial, 9 points, regular.
 platform::FontDescription DesignFont();
 
-class AeroButton {
+class AeroButton : private SurfaceNotifications, public platform::HostedControl {
 public:
     // Creates the button's window as a child of parent (pixels in its client area) and runs
     // the control's initialisation. Properties are then set by InitProperties or
@@ -165,10 +167,50 @@ public:
     // keyboard or code) while no press is in progress.
     void ClickProcedure();
 
+    // ---- what the container calls ----
+    HWND ControlWindow() const override { return hWnd(); }
+    bool ControlEnabled() const override { return enabled_ != 0; }
+    void AccessKeyPress(std::int16_t keyAscii) override { OnAccessKeyPress(keyAscii); }
+    void AmbientChanged(std::wstring_view propertyName) override { OnAmbientChanged(propertyName); }
+
+    // ---- notifications from the container and the button's window (aero_button_input.cpp) ----
+    // Mouse buttons 1 left, 2 right, 4 middle (a set while moving); Shift 1, Ctrl 2, Alt 4;
+    // X and Y in the surface's units.
+    void OnMouseDown(std::int16_t button, std::int16_t shift, float x, float y) override;
+    void OnMouseMove(std::int16_t button, std::int16_t shift, float x, float y) override;
+    void OnMouseUp(std::int16_t button, std::int16_t shift, float x, float y) override;
+    // A press and release of a mouse button over the button.
+    void OnClick() override;
+    // The second press of a double-click, arriving instead of a mouse down.
+    void OnDblClick() override;
+    void OnKeyDown(std::int16_t keyCode, std::int16_t shift) override;
+    void OnKeyPress(std::int16_t keyAscii) override;
+    void OnKeyUp(std::int16_t keyCode, std::int16_t shift) override;
+    // Alt plus the access key, or Enter (13) and Esc (27) for a default or cancel button.
+    void OnAccessKeyPress(std::int16_t keyAscii);
+    void OnGotFocus() override;
+    void OnLostFocus() override;
+    void OnAmbientChanged(std::wstring_view propertyName);
+    // Messages of the subclassed windows, after their own procedures ran: WM_MOUSELEAVE on the
+    // button's window, WM_ACTIVATE or WM_NCACTIVATE on its form.
+    void OnSubclassMessage(bool before, bool& handled, LRESULT& result, HWND window, UINT message, WPARAM wParam,
+                           LPARAM lParam, LONG_PTR& userValue);
+    // Drag and drop are forwarded to the container as they come.
+    void OnOLEDragDrop(platform::Variant& data, std::int32_t& effect, std::int16_t& button, std::int16_t& shift,
+                       float& x, float& y);
+    void OnOLEDragOver(platform::Variant& data, std::int32_t& effect, std::int16_t& button, std::int16_t& shift,
+                       float& x, float& y, std::int16_t& state);
+    void OnCompleteDrag(std::int32_t& effect);
+
 private:
     void Notify(std::wstring_view key) { site_.PropertyChanged(key); }
     void Repaint() { Redraw(-1, true); }
-    void RaiseEvent(std::int32_t id, std::wstring_view name);
+    void RaiseEvent(std::int32_t id, std::wstring_view name, std::vector<platform::Variant> arguments = {});
+    void RaiseMouseEvent(std::int32_t id, std::wstring_view name, std::int16_t button, std::int16_t shift, float x,
+                         float y);
+    void Capture();
+    void ReleaseCapture();
+    bool IsOverButton() const;
     void ApplyAccessKeys();
 
     // Painting (aero_button_paint.cpp).
@@ -181,6 +223,7 @@ private:
     // Tracking (aero_button_tracking.cpp).
     void AttachTracking();
     void DetachTracking();
+    void ArmLeave();
 
     platform::ControlSite& site_;
     std::unique_ptr<ButtonSurface> surface_;

@@ -46,6 +46,7 @@ AeroButton::~AeroButton() {
         // Nothing may escape termination: a failed detach leaves nothing to undo.
     }
     surface_->hook = nullptr;
+    surface_->notifications = nullptr;
     surface_->resized = nullptr;
 }
 

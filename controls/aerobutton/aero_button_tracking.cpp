@@ -10,4 +10,9 @@ void AeroButton::AttachTracking() {
 
 void AeroButton::DetachTracking() {}
 
+void AeroButton::ArmLeave() {
+    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hWnd(), 0};
+    TrackMouseEvent(&track);
+}
+
 }  // namespace aerobutton

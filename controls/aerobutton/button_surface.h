@@ -14,6 +14,26 @@
 
 namespace aerobutton {
 
+// The notifications the window gives the control, as a container delivers them: mouse
+// (buttons 1 left, 2 right, 4 middle; Shift 1, Ctrl 2, Alt 4; pixels), a click after a press
+// and release over the window, the second press of a double-click, keys, characters, focus.
+class SurfaceNotifications {
+public:
+    virtual void OnMouseDown(std::int16_t button, std::int16_t shift, float x, float y) = 0;
+    virtual void OnMouseMove(std::int16_t button, std::int16_t shift, float x, float y) = 0;
+    virtual void OnMouseUp(std::int16_t button, std::int16_t shift, float x, float y) = 0;
+    virtual void OnClick() = 0;
+    virtual void OnDblClick() = 0;
+    virtual void OnKeyDown(std::int16_t keyCode, std::int16_t shift) = 0;
+    virtual void OnKeyPress(std::int16_t keyAscii) = 0;
+    virtual void OnKeyUp(std::int16_t keyCode, std::int16_t shift) = 0;
+    virtual void OnGotFocus() = 0;
+    virtual void OnLostFocus() = 0;
+
+protected:
+    ~SurfaceNotifications() = default;
+};
+
 class ButtonSurface : public platform::SurfaceWindow {
 public:
     // Returns true when it handled the message, with its result in `result`.
@@ -37,6 +57,8 @@ public:
     MessageHook hook;
     // Runs after the surface has followed a change of the client size.
     std::function<void()> resized;
+    // Receives the window's input; none: the input is ignored.
+    SurfaceNotifications* notifications = nullptr;
 
 protected:
     ButtonSurface() = default;
@@ -44,7 +66,10 @@ protected:
     void OnSized(WPARAM kind) override;
 
 private:
+    bool OnInput(UINT message, WPARAM wParam, LPARAM lParam);
+
     std::int16_t pointer_ = 0;
+    int pressedHere_ = 0;  // mouse buttons pressed on this window and not yet released
     platform::PicturePtr mouseIcon_;
 };
 

@@ -58,7 +58,7 @@ TEST_F(MainWindowTest, StartUpSizesAndClipsTheWindowToItsClientArea) {
 TEST_F(MainWindowTest, ControlsStandWhereTheyWereStored) {
     const RECT apply = [&] {
         RECT r{};
-        GetWindowRect(form.cmdApply(), &r);
+        GetWindowRect(form.cmdApply().hWnd(), &r);
         MapWindowPoints(HWND_DESKTOP, form.hwnd(), reinterpret_cast<POINT*>(&r), 2);
         return r;
     }();
@@ -100,8 +100,8 @@ TEST_F(MainWindowTest, StripSitsEightPixelsFromTheRightOnceShown) {
 TEST_F(MainWindowTest, FirstFocusIsOnApplyAndTabMovesToHomepage) {
     form.Show();
     SetForegroundWindow(form.hwnd());
-    EXPECT_EQ(GetFocus(), form.cmdApply());
-    EXPECT_EQ(GetNextDlgTabItem(form.hwnd(), form.cmdApply(), FALSE), form.cmdHome());
+    EXPECT_EQ(GetFocus(), form.cmdApply().hWnd());
+    EXPECT_EQ(GetNextDlgTabItem(form.hwnd(), form.cmdApply().hWnd(), FALSE), form.cmdHome().hWnd());
 }
 
 TEST_F(MainWindowTest, StripFollowsThePointerOverItsTwoAreas) {
