@@ -2,6 +2,7 @@
 // of every change notification ("notify KEY"), event ("event NAME") and access-key change.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,6 +25,8 @@ public:
     std::vector<platform::ControlEvent> events;
     std::vector<std::wstring> sentKeys;
     int doEventsCalls = 0;
+    // Runs inside RaiseEvent, after the event is logged.
+    std::function<void(platform::ControlEvent&)> onEvent;
 
     std::wstring AmbientDisplayName() override { return displayName; }
     platform::FontDescription AmbientFont() override { return font; }
@@ -35,10 +38,16 @@ public:
     void RaiseEvent(platform::ControlEvent& event) override {
         log.push_back(L"event " + std::wstring(event.name));
         events.push_back(event);
+        if (onEvent) onEvent(event);
     }
     std::vector<platform::ParentLink> ParentChain() override { return parents; }
     void SendKeys(std::wstring_view keys) override { sentKeys.emplace_back(keys); }
-    void DoEvents() override { ++doEventsCalls; }
+    void DoEvents() override {
+        ++doEventsCalls;
+        if (onDoEvents) onDoEvents();
+    }
+    // What processing the pending messages does, for a test to decide.
+    std::function<void()> onDoEvents;
 
     // The log so far, emptied.
     std::vector<std::wstring> Take() {
