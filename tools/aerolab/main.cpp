@@ -37,6 +37,7 @@ int main() {
     const std::map<std::string, int (*)(const aerolab::Arguments&)> commands = {
         {"set", aerolab::RunSet},
         {"bag", aerolab::RunBag},
+        {"window", aerolab::RunWindow},
     };
     if (args.empty() || !commands.count(args[0])) {
         std::string known;
