@@ -63,6 +63,16 @@ def main():
         print(query.stdout.strip())
         check("REG_DWORD" in query.stdout and "0x3e8" in query.stdout, "the value reads REG_DWORD 0x3e8")
 
+        # Alt and the caption's marked letter apply too, wherever the focus is.
+        check(wine.reg("delete", KEY, "/v", "WaitToKillServiceTimeout", "/f").returncode == 0,
+              "the value is removed again")
+        xdotool("key", "Tab")
+        time.sleep(0.3)
+        xdotool("key", "alt+a")
+        close_box("Success!")
+        query = wine.reg("query", KEY, "/v", "WaitToKillServiceTimeout")
+        check("0x3e8" in query.stdout, "Alt+A wrote the value again")
+
         # Dragging the body (below the credits panel) moves the window with the pointer.
         xdotool("mousemove", left + 120, bottom - 8)
         time.sleep(0.2)
