@@ -13,8 +13,11 @@ void BackImage::DeselectBitmap() {
 }
 
 void BackImage::EnsureSize(int width, int height, COLORREF fill) {
-    width = std::max(width, 1);
-    height = std::max(height, 1);
+    // A window may be far larger than anything the screen can show at once; the image keeps
+    // at most kMaxSide pixels each way, so a huge window costs bounded memory and what lies
+    // beyond shows the window's background.
+    width = std::clamp(width, 1, kMaxSide);
+    height = std::clamp(height, 1, kMaxSide);
     if (dc_ && width <= width_ && height <= height_) return;
     const int newWidth = std::max(width, width_);
     const int newHeight = std::max(height, height_);

@@ -17,8 +17,11 @@ public:
     BackImage(const BackImage&) = delete;
     BackImage& operator=(const BackImage&) = delete;
 
-    // Grows the image to at least width x height, keeping what was drawn; new pixels take
-    // fill. Never shrinks, so a minimised window keeps its picture.
+    // The largest width and height the image takes: 4096 pixels (64 MB at most).
+    static constexpr int kMaxSide = 4096;
+
+    // Grows the image to at least width x height (each limited to kMaxSide), keeping what was
+    // drawn; new pixels take fill. Never shrinks, so a minimised window keeps its picture.
     void EnsureSize(int width, int height, COLORREF fill);
 
     HDC dc() const { return dc_.get(); }

@@ -40,6 +40,9 @@ AeroButton::AeroButton(platform::ControlSite& site, HWND parent, int x, int y, i
     GetClientRect(surface_->hwnd(), &client);
     clientWidth_ = client.right;
     clientHeight_ = client.bottom;
+    // The size the window was created with never reached the resize handler; a window below
+    // the minimum grows to it now.
+    if (clientWidth_ < 15 || clientHeight_ < 15) OnResize();
 }
 
 void AeroButton::RaiseEvent(std::int32_t id, std::wstring_view name, std::vector<platform::Variant> arguments) {

@@ -2,6 +2,7 @@
 // container's property bag, showing, hiding and termination.
 #include "controls/aerobutton/aero_button.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "platform/variant_convert.h"
@@ -25,6 +26,11 @@ Variant PictureValue(const PicturePtr& picture) {
     if (!picture) return platform::Empty{};
     return picture;
 }
+
+// The stored opacity fraction, limited to 0..1: blending with a value outside would push
+// colour channels out of their range. (A value that is not a finite number never gets here:
+// the conversion refuses it.)
+float StoredOpacity(float fraction) { return std::clamp(fraction, 0.0f, 1.0f); }
 }  // namespace
 
 // The design font every instance starts with; a new instance takes only the container's
@@ -86,7 +92,7 @@ void AeroButton::ReadProperties(const platform::PropertyBag& bag) {
     pictureDown_ = ToPicture(bag.ReadProperty(L"PicDown", Empty{}));
     pictureHot_ = ToPicture(bag.ReadProperty(L"PicHot", Empty{}));
     pictureNormal_ = ToPicture(bag.ReadProperty(L"PicNormal", Empty{}));
-    pictureOpacity_ = ToSingle(bag.ReadProperty(L"PicOpacity", 1.0f));
+    pictureOpacity_ = StoredOpacity(ToSingle(bag.ReadProperty(L"PicOpacity", 1.0f)));
     pictureSize_ = ToInt32(bag.ReadProperty(L"PicSize", std::int32_t{0}));
     pictureSizeH_ = ToInt32(bag.ReadProperty(L"PicSizeH", std::int32_t{0}));
     pictureSizeW_ = ToInt32(bag.ReadProperty(L"PicSizeW", std::int32_t{0}));
