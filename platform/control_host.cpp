@@ -72,7 +72,8 @@ bool ControlHost::PreTranslate(const MSG& message) {
         for (const auto& site : sites_) {
             HostedControl* control = site->Control();
             if (!control || site->AccessKeys().find(typed) == std::wstring::npos) continue;
-            if (!IsWindowVisible(control->ControlWindow())) continue;
+            // A hidden control takes no access key (its form may be hidden too: it still routes).
+            if (!(GetWindowLongPtrW(control->ControlWindow(), GWL_STYLE) & WS_VISIBLE)) continue;
             control->AccessKeyPress(static_cast<std::int16_t>(message.wParam));
             return true;
         }
