@@ -219,7 +219,10 @@ void AeroButton::SetPictureNormal(PicturePtr value) {
     Notify(L"PicOpacity");
 }
 
-void AeroButton::SetPictureDown(PicturePtr value) {
+// The down and hot pictures: none clears one; without a normal picture the given one becomes
+// the normal picture instead; one of another size than the normal picture switches a natural
+// size to custom. The surface repaints only if the picture can be on show.
+void AeroButton::SetStatePicture(PicturePtr& slot, PicturePtr value, bool onShow, std::wstring_view key) {
     if (value) {
         if (!pictureNormal_) {
             SetPictureNormal(std::move(value));
@@ -230,26 +233,14 @@ void AeroButton::SetPictureDown(PicturePtr value) {
             SetPictureSize(PicSizeCustom);
         }
     }
-    pictureDown_ = std::move(value);
-    if (isPressed_) Repaint();
-    Notify(L"PicDown");
+    slot = std::move(value);
+    if (onShow) Repaint();
+    Notify(key);
 }
 
-void AeroButton::SetPictureHot(PicturePtr value) {
-    if (value) {
-        if (!pictureNormal_) {
-            SetPictureNormal(std::move(value));
-            return;
-        }
-        if (pictureSize_ == PicSizeNatural && (value->WidthHimetric() != pictureNormal_->WidthHimetric() ||
-                                               value->HeightHimetric() != pictureNormal_->HeightHimetric())) {
-            SetPictureSize(PicSizeCustom);
-        }
-    }
-    pictureHot_ = std::move(value);
-    if (isMouseOver_) Repaint();
-    Notify(L"PicHot");
-}
+void AeroButton::SetPictureDown(PicturePtr value) { SetStatePicture(pictureDown_, std::move(value), isPressed_, L"PicDown"); }
+
+void AeroButton::SetPictureHot(PicturePtr value) { SetStatePicture(pictureHot_, std::move(value), isMouseOver_, L"PicHot"); }
 
 std::int32_t AeroButton::PictureOpacity() const {
     return platform::RoundHalfEven(static_cast<double>(pictureOpacity_) * 100.0);

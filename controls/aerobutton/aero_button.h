@@ -212,6 +212,7 @@ private:
     void ReleaseCapture();
     bool IsOverButton() const;
     void ApplyAccessKeys();
+    void SetStatePicture(PicturePtr& slot, PicturePtr value, bool onShow, std::wstring_view key);
 
     // Painting (aero_button_paint.cpp).
     void PaintButton(std::int32_t state);

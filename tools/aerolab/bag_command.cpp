@@ -23,9 +23,11 @@ int RunBag(const Arguments& args) {
     }
 
     LabForm form(L"AeroButton Lab", 260, 170);
-    LabSite site(form.hwnd(), L"btnPush", false);
-    site.echo = false;
+    platform::ControlHost host(form.hwnd());
+    ConfigureLabHost(host, false);
+    platform::FormControlSite& site = host.AddSite(L"btnPush");
     aerobutton::AeroButton button(site, form.hwnd(), 16, 16, 97, 25);
+    site.SetControl(&button);
     if (fresh) {
         button.InitProperties();
     } else {

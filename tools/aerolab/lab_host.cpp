@@ -1,6 +1,6 @@
 #include "tools/aerolab/lab_host.h"
 
-#include "tools/aerolab/lab_format.h"
+#include <cstdio>
 
 namespace aerolab {
 
@@ -10,38 +10,10 @@ void PrintLine(const std::string& line) {
     std::fflush(stdout);
 }
 
-void LabSite::PropertyChanged(std::wstring_view key) {
-    if (echo) PrintLine("notify " + ToUtf8(key));
-}
-
-void LabSite::RaiseEvent(platform::ControlEvent& event) {
-    if (echo) PrintLine("event " + ToUtf8(event.name));
-}
-
-void LabSite::SendKeys(std::wstring_view keys) {
-    INPUT inputs[4]{};
-    int count = 0;
-    const bool shifted = keys == L"+{TAB}";
-    auto key = [&](WORD vk, bool up) {
-        inputs[count].type = INPUT_KEYBOARD;
-        inputs[count].ki.wVk = vk;
-        inputs[count].ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-        ++count;
-    };
-    if (shifted) key(VK_SHIFT, false);
-    key(VK_TAB, false);
-    key(VK_TAB, true);
-    if (shifted) key(VK_SHIFT, true);
-    // Queued for the active window; nothing waits for it.
-    SendInput(static_cast<UINT>(count), inputs, sizeof(INPUT));
-}
-
-void LabSite::DoEvents() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
+void ConfigureLabHost(platform::ControlHost& host, bool userMode) {
+    host.ambientFont = {L"MS Sans Serif", 8.25f};
+    host.ambientForeColor = 0x80000012;
+    host.userMode = userMode;
 }
 
 namespace {

@@ -1,43 +1,18 @@
-// The workbench's container: an invisible form holding the buttons, with the ambient
-// properties the workbench promises, printing every change notification and event.
+// The workbench's container: a form holding the buttons, with the ambient properties the
+// workbench promises.
 #pragma once
 
 #include <windows.h>
 
-#include <cstdio>
 #include <string>
 
-#include "platform/control_site.h"
+#include "platform/control_host.h"
 
 namespace aerolab {
 
-class LabSite : public platform::ControlSite {
-public:
-    LabSite(HWND form, std::wstring displayName, bool userMode)
-        : form_(form), displayName_(std::move(displayName)), userMode_(userMode) {}
-
-    std::wstring AmbientDisplayName() override { return displayName_; }
-    platform::FontDescription AmbientFont() override { return {L"MS Sans Serif", 8.25f}; }
-    std::uint32_t AmbientForeColor() override { return 0x80000012; }
-    bool AmbientUserMode() override { return userMode_; }
-    bool AmbientDisplayAsDefault() override { return displayAsDefault; }
-    void PropertyChanged(std::wstring_view key) override;
-    void SetAccessKeys(std::wstring_view keys) override { accessKeys = keys; }
-    void RaiseEvent(platform::ControlEvent& event) override;
-    std::vector<platform::ParentLink> ParentChain() override { return {{form_, true}}; }
-    void SendKeys(std::wstring_view keys) override;
-    void DoEvents() override;
-
-    bool displayAsDefault = false;
-    std::wstring accessKeys;
-    // Lines are printed only while this is on (the set command reports its own items).
-    bool echo = true;
-
-private:
-    HWND form_;
-    std::wstring displayName_;
-    bool userMode_;
-};
+// The host every subcommand uses: ambient font "MS Sans Serif" 8.25 pt, ambient fore colour
+// the system's button text, run or design mode as asked.
+void ConfigureLabHost(platform::ControlHost& host, bool userMode);
 
 // A top-level window for the buttons; invisible unless shown.
 class LabForm {

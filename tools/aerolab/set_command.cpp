@@ -59,11 +59,21 @@ int RunSet(const Arguments& args) {
     }
 
     LabForm form(L"AeroButton Lab", 260, 170);
-    LabSite site(form.hwnd(), L"btnPush", !design);
+    platform::ControlHost host(form.hwnd());
+    ConfigureLabHost(host, !design);
+    platform::FormControlSite& site = host.AddSite(L"btnPush");
+    // Only what the listed items notify and raise is printed, not what the load does.
+    bool echo = false;
+    site.onPropertyChanged = [&echo](std::wstring_view key) {
+        if (echo) PrintLine("notify " + ToUtf8(key));
+    };
+    site.onEvent = [&echo](platform::ControlEvent& event) {
+        if (echo) PrintLine("event " + ToUtf8(event.name));
+    };
     aerobutton::AeroButton button(site, form.hwnd(), 16, 16, 97, 25);
-    site.echo = false;
+    site.SetControl(&button);
     button.ReadProperties(bag);
-    site.echo = true;
+    echo = true;
 
     for (const auto& item : items) {
         switch (item.what) {
@@ -81,7 +91,7 @@ int RunSet(const Arguments& args) {
                 break;
         }
     }
-    site.echo = false;
+    echo = false;
     for (const auto& property : PublicProperties()) {
         PrintLine("get " + ToUtf8(property.name) + " = " + FormatValue(property.kind, property.get(button)));
     }

@@ -65,9 +65,7 @@ int RunWindow(const Arguments& args) {
 
     LabWindow window;
     platform::ControlHost host(window.hwnd());
-    host.ambientFont = {L"MS Sans Serif", 8.25f};
-    host.ambientForeColor = 0x80000012;
-    host.userMode = true;
+    ConfigureLabHost(host, true);
     window.preTranslate = [&host](const MSG& message) { return host.PreTranslate(message); };
 
     struct Entry {
