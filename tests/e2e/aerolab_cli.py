@@ -2,7 +2,9 @@
 the one-line error with exit status 2 for every kind of bad argument."""
 import os
 import re
+import struct
 import subprocess
+import tempfile
 import sys
 
 sys.path.insert(0, os.path.dirname(__file__))
@@ -84,11 +86,40 @@ def main(lab, prefix):
           and "write ButtonShape = -7 (default 0)" in out
           and 'write TipText = "ToolTip" (default "ToolTip")' in out, "a loaded bag saves its values back")
 
+    # render: the surface as a 24-bit BMP of exactly the asked size, bottom-up rows.
+    with tempfile.TemporaryDirectory() as folder:
+        path = os.path.join(folder, "hot.bmp")
+        code, out, err = run(lab, prefix, "render", path, "--state", "1", "--size", "60x30", "Caption=Hi")
+        check(code == 0 and not err and out[0].startswith("TextRect = ") and out[1].startswith("PicRect = "),
+              "render prints the caption and picture boxes")
+        data = open(path, "rb").read()
+        width, height = struct.unpack("<ii", data[18:26])
+        bits = struct.unpack("<H", data[28:30])[0]
+        check(data[:2] == b"BM" and (width, height, bits) == (60, 30, 24), "a 60 x 30 BMP at 24 bits per pixel")
+        row_bytes = (60 * 3 + 3) & ~3
+
+        def pixel(x, y):
+            offset = 54 + (29 - y) * row_bytes + x * 3
+            b, g, r = data[offset:offset + 3]
+            return r, g, b
+
+        check(pixel(0, 15) == (60, 127, 177) and pixel(1, 15) == (255, 255, 255), "the hot outline and inner frame")
+        # Row 2 of the upper band, whose middle row is 8: t = 2 / 8 of the way to the middle colour.
+        check(pixel(5, 2) == (232, 245, 253), "the hot body's gradient at row 2")
+        path = os.path.join(folder, "down.bmp")
+        run(lab, prefix, "render", path, "--state", "2")
+        data = open(path, "rb").read()
+        row_bytes = (97 * 3 + 3) & ~3
+        b, g, r = data[54 + 24 * row_bytes: 54 + 24 * row_bytes + 3]
+        check((r, g, b) == (44, 98, 139), "the pressed outline at the top-left row")
+
     bad = [
         ("set", "Bogus=1"), ("set", "--", "Nonsense=1"), ("set", "--", "hWnd=5"), ("set", "BackColor=red"),
         ("set", "--", "Value=maybe"), ("set", "PicNormal=/nowhere/missing.bmp"), ("set", "Font=Arial"),
         ("set", "--", "PictureOpacity=1e99"), ("set", "--", "ButtonShape=99999999999"), ("set", "Caption"),
-        ("bag", "--wrong"), ("frobnicate",), (),
+        ("bag", "--wrong"), ("frobnicate",), (), ("render",), ("render", "x.bmp", "--size", "0x5"),
+        ("render", "x.bmp", "--state"), ("render", "x.bmp", "--state", "hot"), ("render", "x.bmp", "--bogus"),
+        ("render", "/nowhere/dir/x.bmp"), ("window", "--x"), ("window", "Nope=1"),
     ]
     for args in bad:
         code, out, err = run(lab, prefix, *args)

@@ -12,5 +12,6 @@ using Arguments = std::vector<std::string>;
 int RunSet(const Arguments& args);
 int RunBag(const Arguments& args);
 int RunWindow(const Arguments& args);
+int RunRender(const Arguments& args);
 
 }  // namespace aerolab

@@ -38,6 +38,7 @@ int main() {
         {"set", aerolab::RunSet},
         {"bag", aerolab::RunBag},
         {"window", aerolab::RunWindow},
+        {"render", aerolab::RunRender},
     };
     if (args.empty() || !commands.count(args[0])) {
         std::string known;
