@@ -1,0 +1,24 @@
+// ProbeExport: module and export names go to the system in its ANSI code page.
+#include "controls/aerobutton/export_probe.h"
+
+#include <windows.h>
+
+#include <string>
+
+#include "platform/ansi_text.h"
+
+namespace aerobutton {
+
+bool ProbeExport(std::wstring_view functionName, std::wstring_view moduleName) {
+    const std::string module = platform::ToAnsi(moduleName);
+    const std::string function = platform::ToAnsi(functionName);
+    HMODULE handle = GetModuleHandleA(module.c_str());
+    const bool loadedHere = handle == nullptr;
+    if (loadedHere) handle = LoadLibraryA(module.c_str());
+    if (handle == nullptr) return false;
+    const bool exported = GetProcAddress(handle, function.c_str()) != nullptr;
+    if (loadedHere) FreeLibrary(handle);
+    return exported;
+}
+
+}  // namespace aerobutton

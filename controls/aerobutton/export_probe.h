@@ -1,0 +1,12 @@
+// Asking whether a system module exports a function, without keeping the module loaded.
+#pragma once
+
+#include <string_view>
+
+namespace aerobutton {
+
+// True when the module (already loaded, or loaded for the question) exports the function. A
+// module loaded for the question is released again; one that was loaded already is left alone.
+bool ProbeExport(std::wstring_view functionName, std::wstring_view moduleName);
+
+}  // namespace aerobutton
