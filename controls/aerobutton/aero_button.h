@@ -15,6 +15,7 @@
 #include "controls/aerobutton/enumerations.h"
 #include "controls/aerobutton/palette.h"
 #include "controls/aerobutton/shape_geometry.h"
+#include "controls/aerobutton/subclass.h"
 #include "platform/control_host.h"
 #include "platform/control_site.h"
 #include "platform/font_description.h"
@@ -49,7 +50,7 @@ inline constexpr std::int32_t CompleteDrag = 5;
 // The font a new instance starts with: Arial, 9 points, regular.
 platform::FontDescription DesignFont();
 
-class AeroButton : private SurfaceNotifications, public platform::HostedControl {
+class AeroButton : private SurfaceNotifications, public platform::HostedControl, public SubclassOwner {
 public:
     // Creates the button's window as a child of parent (pixels in its client area) and runs
     // the control's initialisation. Properties are then set by InitProperties or
@@ -194,7 +195,10 @@ public:
     // Messages of the subclassed windows, after their own procedures ran: WM_MOUSELEAVE on the
     // button's window, WM_ACTIVATE or WM_NCACTIVATE on its form.
     void OnSubclassMessage(bool before, bool& handled, LRESULT& result, HWND window, UINT message, WPARAM wParam,
-                           LPARAM lParam, LONG_PTR& userValue);
+                           LPARAM lParam, LONG_PTR& userValue) override;
+    bool HasTrackMouseEvent() const { return hasTrackMouseEvent_; }
+    // The subclasses attached by a run-time load; null at design time and after termination.
+    const SubclassTable* Subclasses() const { return subclasses_.get(); }
     // Drag and drop are forwarded to the container as they come.
     void OnOLEDragDrop(platform::Variant& data, std::int32_t& effect, std::int16_t& button, std::int16_t& shift,
                        float& x, float& y);
@@ -271,6 +275,7 @@ private:
     int clientHeight_ = 0;
     int clientWidth_ = 0;
 
+    std::unique_ptr<SubclassTable> subclasses_;
     Palette palette_;
     PixelRect textRect_{};
     PixelRect picRect_{};

@@ -21,4 +21,18 @@ bool ProbeExport(std::wstring_view functionName, std::wstring_view moduleName) {
     return exported;
 }
 
+namespace {
+ExportProbeEntry& Entry() {
+    static ExportProbeEntry entry;
+    return entry;
+}
+}  // namespace
+
+void SetExportProbeEntry(ExportProbeEntry entry) { Entry() = std::move(entry); }
+
+bool ProbeExportThroughEntry(std::wstring_view functionName, std::wstring_view moduleName) {
+    const ExportProbeEntry& entry = Entry();
+    return entry ? entry(functionName, moduleName) : ProbeExport(functionName, moduleName);
+}
+
 }  // namespace aerobutton

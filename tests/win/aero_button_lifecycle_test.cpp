@@ -1,6 +1,7 @@
 // The button's life: a new instance's values, loading from and saving to a property bag,
 // the first paint in the persisted look, showing and hiding.
 #include "controls/aerobutton/aero_button.h"
+#include "controls/aerobutton/export_probe.h"
 #include "platform/control_error.h"
 #include "platform/variant_convert.h"
 #include "tests/support/dib_surface.h"
@@ -278,6 +279,74 @@ TEST_F(LifecycleTest, AResizeRepaintsWithTheNewLayout) {
     const PixelRect text = button->TextRect();
     EXPECT_EQ((text.left + text.right) / 2, 60) << "the caption centred in the new width";
     EXPECT_EQ(button->Surface().Image().PixelAt(119, 20), RGB(112, 112, 112)) << "the outline at the new edge";
+}
+
+TEST_F(LifecycleTest, RunModeSubclassesTheButtonAndTheFormFoundThroughANestedContainer) {
+    HWND frame = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 200, 100, parent.hwnd(), nullptr,
+                                 nullptr, nullptr);
+    site.parents = {{frame, false}, {parent.hwnd(), true}};
+    const long recordsBefore = LiveSubclassRecords();
+    {
+        AeroButton button(site, frame, 4, 4, 75, 23);
+        button.ReadProperties(PropertyBag{});
+        ASSERT_NE(button.Subclasses(), nullptr);
+        EXPECT_TRUE(button.Subclasses()->IsAttached(button.hWnd()));
+        EXPECT_TRUE(button.Subclasses()->IsAttached(parent.hwnd()));
+        EXPECT_FALSE(button.Subclasses()->IsAttached(frame)) << "the frame is not a form";
+        EXPECT_TRUE(button.HasTrackMouseEvent());
+
+        // The form's activation reaches the button after the form's own procedure.
+        SendMessageW(parent.hwnd(), WM_ACTIVATE, WA_ACTIVE, 0);
+        EXPECT_TRUE(button.IsParentActive());
+        SendMessageW(parent.hwnd(), WM_ACTIVATE, WA_INACTIVE, 0);
+        EXPECT_FALSE(button.IsParentActive());
+        // The leave notice reaches it too.
+        button.SetRunTimeFlags(false, false, false, true, false, false, false);
+        SendMessageW(button.hWnd(), WM_MOUSELEAVE, 0, 0);
+        EXPECT_FALSE(button.IsMouseOver());
+    }
+    EXPECT_EQ(LiveSubclassRecords(), recordsBefore) << "termination detached both subclasses";
+    SendMessageW(parent.hwnd(), WM_ACTIVATE, WA_ACTIVE, 0);  // the form still works on its own
+    DestroyWindow(frame);
+}
+
+TEST_F(LifecycleTest, DesignModeAttachesNothing) {
+    site.userMode = false;
+    site.parents = {{parent.hwnd(), true}};
+    auto button = Create();
+    button->ReadProperties(PropertyBag{{L"HandPointer", Boolean{-1}}});
+    EXPECT_EQ(button->Subclasses(), nullptr);
+    EXPECT_EQ(button->HandPointer(), kTrue) << "no cursor is loaded, and the property stays as stored";
+}
+
+TEST_F(LifecycleTest, WithoutMouseLeaveTrackingTheLoadFailsBeforeItsFirstPaint) {
+    std::vector<std::wstring> asked;
+    SetExportProbeEntry([&](std::wstring_view function, std::wstring_view module) {
+        asked.push_back(std::wstring(function) + L"@" + std::wstring(module));
+        return false;
+    });
+    auto button = Create();
+    try {
+        button->ReadProperties(PropertyBag{});
+        ADD_FAILURE() << "the load should fail";
+    } catch (const platform::ControlError& error) {
+        EXPECT_EQ(error.Number(), -1);
+        EXPECT_STREQ(error.what(), "System does not support TrackMouseEvent.");
+    }
+    SetExportProbeEntry(nullptr);
+    EXPECT_EQ(asked, (std::vector<std::wstring>{L"TrackMouseEvent@User32", L"_TrackMouseEvent@Comctl32"}));
+    EXPECT_FALSE(button->IsReady());
+    EXPECT_EQ(button->CurrentPalette(), Palette{}) << "the palette was never computed";
+    EXPECT_EQ(button->Subclasses(), nullptr);
+}
+
+TEST_F(LifecycleTest, Comctl32AloneIsEnough) {
+    SetExportProbeEntry([](std::wstring_view function, std::wstring_view) { return function == L"_TrackMouseEvent"; });
+    auto button = Create();
+    button->ReadProperties(PropertyBag{});
+    SetExportProbeEntry(nullptr);
+    EXPECT_TRUE(button->IsReady());
+    EXPECT_FALSE(button->HasTrackMouseEvent());
 }
 
 }  // namespace
