@@ -1,5 +1,7 @@
 #include "app/frm_dictionary.h"
 
+#include "app/credit_scroll.h"
+#include "app/credits_panel.h"
 #include "app/launcher.h"
 #include "app/main_window_layout.h"
 #include "app/mod_frm.h"
@@ -40,7 +42,7 @@ FrmDictionary::~FrmDictionary() { Destroy(); }
 
 void FrmDictionary::CreateControls() {
     // Creation order is the stored one; it is also the order the window system walks for Tab.
-    reDrawTimer_.onTick = [] {};
+    reDrawTimer_.onTick = [this] { DrawCredits(); };
 
     picN_.CreateChild(hwnd(), L"picN", PixelRect(layout::kPicN), true);
     btnClose_ = &picN_.AddImage(L"btnClose", PixelRect(layout::kBtnClose));
@@ -117,7 +119,10 @@ void FrmDictionary::Load() {
     UpdateImage(*image1_);
     picText_.SetScaleMode(platform::ScaleMode::Pixels);
     picText_.SetBackColor(kCreditsBackColor);
+    creditStartTop_ = picText_.HeightPixels();  // the outer height, a whole number of pixels
     picText_.SetAutoRedraw(true);
+    creditTop_ = static_cast<float>(creditStartTop_);
+    BuildCredits(credits_);
     reDrawTimer_.SetInterval(20);
     reDrawTimer_.SetEnabled(true);
 }
@@ -155,6 +160,18 @@ void FrmDictionary::SetStrip(StripState state) {
 void FrmDictionary::Form_MouseMove(const platform::MouseEvent& event) {
     if (event.button == platform::kLeftButton) FormDrag(*this);
     SetStrip(StripState::Normal);
+}
+
+void FrmDictionary::DrawCredits() {
+    const double belowLastLine = DrawCreditLines(picText_, credits_, creditTop_);
+    creditTop_ = NextCreditTop(creditTop_, belowLastLine, creditStartTop_);
+}
+
+void FrmDictionary::OnDestroyed() {
+    // The timer is a window of its own; it goes with the form's controls, so no tick reaches
+    // a credits panel that no longer exists.
+    reDrawTimer_.Destroy();
+    Form::OnDestroyed();
 }
 
 void FrmDictionary::cmdApply_Click() { ApplyShutdownTweak(hwnd()); }

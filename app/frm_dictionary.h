@@ -4,8 +4,11 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <memory>
+#include <vector>
 
+#include "app/credit_lines.h"
 #include "app/main_window_layout.h"
 #include "controls/aerobutton/aero_button.h"
 #include "platform/control_host.h"
@@ -44,9 +47,22 @@ public:
     aerobutton::AeroButton& cmdHome() { return *cmdHome_; }
     platform::ControlHost& Host() { return *host_; }
 
+    // The credits scroller: the table of lines, the block's top in PicText (pixels) and the
+    // top it starts each pass from.
+    const std::vector<CreditLine>& CreditLines() const { return credits_.CreditLines(); }
+    std::int32_t CreditCount() const { return credits_.CreditCount(); }
+    float CreditTop() const { return creditTop_; }
+    std::int32_t CreditStartTop() const { return creditStartTop_; }
+    // One tick of ReDrawTimer: draws the credits at CreditTop and moves them up a pixel, or
+    // back below the panel once they have left it.
+    void DrawCredits();
+
     // Handlers of the two buttons' Click events.
     void cmdApply_Click();
     void cmdHome_Click();
+
+protected:
+    void OnDestroyed() override;
 
 private:
     void CreateControls();
@@ -71,6 +87,10 @@ private:
     std::unique_ptr<aerobutton::AeroButton> cmdApply_;
     platform::PictureBox picText_;
     platform::ImageControl* image1_ = nullptr;
+
+    CreditTable credits_;
+    float creditTop_ = 0;
+    std::int32_t creditStartTop_ = 0;
 
     StripState strip_ = StripState::Normal;
 };

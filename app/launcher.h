@@ -10,9 +10,10 @@
 #include <string>
 #include <string_view>
 
+#include "app/home_page.h"
+
 namespace app {
 
-inline constexpr wchar_t kHomePageAddress[] = L"http://www.olvenar.com/";
 inline constexpr wchar_t kRunFailureText[] = L"Insufficent system memory or corrupt program file";
 
 // The shell's entry point as Run calls it (ShellExecuteA's parameters); tests replace it.
