@@ -221,6 +221,8 @@ private:
     // Painting (aero_button_paint.cpp).
     void PaintButton(std::int32_t state);
     void PaintContent(std::int32_t state);
+    const PicturePtr& StatePicture() const;
+    void DrawButtonPicture(const platform::Picture& picture);
     void LayoutContent(int marginY, int marginX);
     void RefreshPalette();
     void OnResize();
