@@ -50,6 +50,32 @@ def main():
             check(shot.pixel(cx, cy) == BLACK, "the corner pixel at %d,%d is cut away" % (cx, cy))
         check(shot.pixel(left + 3, top + 3) != BLACK, "inside the rounding the window shows")
 
+        # The two buttons, 97 x 25 at (248, 80) and (248, 112): Apply above with the focus
+        # (its blue focus outline, the form being active), Homepage below in the plain outline.
+        def outline_at(x, y, colour):
+            return shot.pixel(left + x, top + y) == colour
+
+        blue, grey = (60, 127, 177), (112, 112, 112)
+        check(outline_at(248, 92, blue) and outline_at(248 + 96, 92, blue) and outline_at(290, 80, blue)
+              and outline_at(290, 104, blue), "Apply is a 97 x 25 button at (248, 80) with the focus")
+        check(outline_at(248, 124, grey) and outline_at(248 + 96, 124, grey) and outline_at(290, 112, grey)
+              and outline_at(290, 136, grey), "Homepage is a 97 x 25 button at (248, 112)")
+
+        def dark(x, y):
+            return sum(shot.pixel(left + x, top + y)) < 300
+
+        def text_columns(button_top):
+            return [x for x in range(250, 343) if any(dark(x, button_top + y) for y in range(5, 20))]
+
+        apply_text, home_text = text_columns(80), text_columns(112)
+        check(apply_text and home_text, "both buttons show their captions")
+        # The first letters, A and H, have no descender: only Apply's is underlined.
+        first_apply, first_home = apply_text[0], home_text[0]
+        check(any(dark(x, 80 + y) for x in range(first_apply, first_apply + 7) for y in range(17, 21)),
+              "the A of Apply is underlined")
+        check(not any(dark(x, 112 + y) for x in range(first_home, first_home + 7) for y in range(17, 21)),
+              "the H of Homepage is not")
+
         apply_x, apply_y = left + 248 + 48, top + 80 + 12
         click(apply_x, apply_y)
         close_box("Error!")
