@@ -1,14 +1,19 @@
 // The benchmark: each figure measured against a baseline in the same run, so the ratios
 // hold on a noisy machine. Run by `make bench`; not part of the tests.
+// Arguments (optional): the i686 Brintel.exe, a Brintel.exe that runs here, the minimal program.
 #include <windows.h>
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "app/frm_dictionary.h"
+#include "bench/button_figures.h"
 #include "bench/harness.h"
 #include "bench/minimal_window.h"
+#include "bench/process_figures.h"
 
 namespace {
 
@@ -25,6 +30,16 @@ void ProgramStartup() {
 
 void ProgramShutdown() { g_form.reset(); }
 
+std::vector<std::wstring> Arguments() {
+    std::vector<std::wstring> arguments;
+    int count = 0;
+    LPWSTR* list = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (!list) return arguments;
+    for (int i = 1; i < count; ++i) arguments.emplace_back(list[i]);
+    LocalFree(list);
+    return arguments;
+}
+
 }  // namespace
 
 int main() {
@@ -36,6 +51,15 @@ int main() {
     const double startup = bench::MedianMicroseconds(ProgramStartup, 51, ProgramShutdown);
     rows.push_back({"start-up to first paint (vs minimal program)", startup, minimal, "<= 2.0 x"});
 
+    bench::AddButtonPaintRows(rows);
+    bench::AddWindowProcedureRows(rows);
     bench::PrintTable(rows);
+
+    const std::vector<std::wstring> arguments = Arguments();
+    if (arguments.size() >= 3) {
+        std::vector<bench::SizeRow> sizes;
+        bench::AddSizeRows(sizes, arguments[0], arguments[1], arguments[2]);
+        bench::PrintSizeTable(sizes);
+    }
     return 0;
 }

@@ -31,11 +31,26 @@ double MedianMicroseconds(const std::function<void()>& work, int repetitions,
 }
 
 void PrintTable(const std::vector<Row>& rows) {
-    std::printf("%-46s %12s %12s %8s  %s\n", "figure", "us", "baseline us", "ratio", "goal");
+    int width = 6;
+    for (const Row& row : rows) width = std::max(width, static_cast<int>(row.figure.size()));
+    std::printf("%-*s %12s %12s %8s  %s\n", width, "figure", "us", "baseline us", "ratio", "goal");
     for (const Row& row : rows) {
         const double ratio = row.baselineMicroseconds > 0 ? row.microseconds / row.baselineMicroseconds : 0;
-        std::printf("%-46s %12.2f %12.2f %8.3f  %s\n", row.figure.c_str(), row.microseconds,
+        std::printf("%-*s %12.2f %12.2f %8.3f  %s\n", width, row.figure.c_str(), row.microseconds,
                     row.baselineMicroseconds, ratio, row.goal.c_str());
+    }
+    std::fflush(stdout);
+}
+
+void PrintSizeTable(const std::vector<SizeRow>& rows) {
+    std::printf("\n%-46s %12s %12s %12s  %s\n", "size", "KB", "baseline KB", "difference", "goal");
+    for (const SizeRow& row : rows) {
+        if (row.baselineKilobytes < 0) {
+            std::printf("%-46s %12.1f %12s %12s  %s\n", row.figure.c_str(), row.kilobytes, "-", "-", row.goal.c_str());
+        } else {
+            std::printf("%-46s %12.1f %12.1f %+12.1f  %s\n", row.figure.c_str(), row.kilobytes, row.baselineKilobytes,
+                        row.kilobytes - row.baselineKilobytes, row.goal.c_str());
+        }
     }
     std::fflush(stdout);
 }

@@ -23,4 +23,15 @@ struct Row {
 // Prints the table: figure, microseconds, baseline microseconds, ratio, goal.
 void PrintTable(const std::vector<Row>& rows);
 
+// A size in kilobytes (1024 bytes), with a baseline where it is compared with one.
+struct SizeRow {
+    std::string figure;
+    double kilobytes;
+    double baselineKilobytes;  // negative: none
+    std::string goal;
+};
+
+// Prints the sizes: figure, KB, baseline KB, difference from the baseline, goal.
+void PrintSizeTable(const std::vector<SizeRow>& rows);
+
 }  // namespace bench
