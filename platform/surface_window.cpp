@@ -82,11 +82,35 @@ void SurfaceWindow::SetForeColor(COLORREF color) {
 }
 
 void SurfaceWindow::SetFont(const FontDescription& font) {
+    UniqueFont next;
+    int nextLineHeight = -1;
+    if (previousFont_ && previousFontSpec_ == font) {
+        next = std::move(previousFont_);
+        nextLineHeight = previousLineHeight_;
+    } else {
+        next = CreateFontFromDescription(font);
+        if (!next) {
+            fontSpec_ = font;
+            return;
+        }
+    }
+    if (backImage_.dc()) SelectObject(backImage_.dc(), next.get());
+    // The old font is no longer selected anywhere; it is kept for a switch back.
+    previousFont_ = std::move(font_);
+    previousFontSpec_ = fontSpec_;
+    previousLineHeight_ = lineHeight_;
     fontSpec_ = font;
-    UniqueFont created = CreateFontFromDescription(fontSpec_);
-    if (!created) return;
-    if (backImage_.dc()) SelectObject(backImage_.dc(), created.get());
-    font_ = std::move(created);  // the old font is no longer selected anywhere
+    font_ = std::move(next);
+    lineHeight_ = nextLineHeight;
+}
+
+int SurfaceWindow::LineHeight() {
+    if (lineHeight_ < 0) {
+        TEXTMETRICW metrics{};
+        if (!GetTextMetricsW(hDC(), &metrics)) return 0;
+        lineHeight_ = metrics.tmHeight;
+    }
+    return lineHeight_;
 }
 
 void SurfaceWindow::SetFontBold(bool bold) {
@@ -126,11 +150,19 @@ void SurfaceWindow::Cls() {
     FillBackground();
     ApplyDrawingAttributes();
     currentX_ = currentY_ = 0;
-    if (IsAlive() && autoRedraw_) InvalidateRect(hwnd(), nullptr, FALSE);
+    if (autoRedraw_) InvalidateImage();
+}
+
+void SurfaceWindow::InvalidateImage() {
+    if (invalidated_ || !IsAlive()) return;
+    InvalidateRect(hwnd(), nullptr, FALSE);
+    invalidated_ = true;
 }
 
 HDC SurfaceWindow::hDC() {
-    backImage_.EnsureSize(ClientWidthPixels(), ClientHeightPixels(), backColor_);
+    // The image follows every size change as it happens (WM_SIZE); only a window without
+    // one yet needs it made here.
+    if (!backImage_.dc()) backImage_.EnsureSize(ClientWidthPixels(), ClientHeightPixels(), backColor_);
     ApplyDrawingAttributes();
     return backImage_.dc();
 }
@@ -161,20 +193,16 @@ double SurfaceWindow::TextWidth(std::wstring_view text) {
 
 double SurfaceWindow::TextHeight(std::wstring_view text) {
     (void)text;  // one line: the height of the font's cell
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(hDC(), &metrics);
-    return PixelsToUnitsY(metrics.tmHeight);
+    return PixelsToUnitsY(LineHeight());
 }
 
 void SurfaceWindow::Print(std::wstring_view text) {
     HDC dc = hDC();
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
     if (!text.empty())
         TextOutW(dc, RoundHalfEven(currentX_), RoundHalfEven(currentY_), text.data(), static_cast<int>(text.size()));
-    currentY_ += metrics.tmHeight;
+    currentY_ += LineHeight();
     currentX_ = 0;
-    if (IsAlive() && autoRedraw_) InvalidateRect(hwnd(), nullptr, FALSE);
+    if (autoRedraw_) InvalidateImage();
 }
 
 void SurfaceWindow::Refresh() {
@@ -227,6 +255,7 @@ void SurfaceWindow::EnsureToolTips() {
 }
 
 void SurfaceWindow::Paint() {
+    invalidated_ = false;
     PaintDC paint(hwnd());
     const int width = ClientWidthPixels();
     const int height = ClientHeightPixels();

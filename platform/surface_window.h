@@ -145,7 +145,19 @@ private:
     HWND toolTips_ = nullptr;  // owned by this window, destroyed with it
     int pressedTarget_ = -2;   // -2: no press; -1: the surface; else an image index
 
+    // Marks the window for a repaint from the back image, once until the repaint comes.
+    void InvalidateImage();
+
     UniqueFont font_;  // declared before the back image: the image's DC goes first
+    // The font before the last change, kept: text drawn in two weights in turn (bold and
+    // regular lines) then switches fonts without creating one each time.
+    UniqueFont previousFont_;
+    FontDescription previousFontSpec_;
+    // The height of a text line in the current and the previous font; -1 until measured.
+    int lineHeight_ = -1;
+    int previousLineHeight_ = -1;
+    int LineHeight();
+    bool invalidated_ = false;
     BackImage backImage_;
 };
 
