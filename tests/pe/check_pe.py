@@ -1,6 +1,6 @@
 #!/usr/bin/python3
-"""Checks a built Brintel.exe: image kind, subsystem, imported DLLs and the
-icon, version and manifest resources.
+"""Checks a built Brintel.exe: image kind, subsystem, hardening flags, imported
+DLLs and the icon, version and manifest resources.
 
     /usr/bin/python3 tests/pe/check_pe.py PATH/Brintel.exe [--machine i386|amd64]
 
@@ -198,6 +198,29 @@ def check_manifest(pe, report):
                      % (COMMON_CONTROLS, ", ".join(map(str, versions))))
 
 
+# Address-space layout randomisation and data execution prevention; on 64 bits also the
+# high-entropy address space.
+IMAGE_DLLCHARACTERISTICS_HIGH_ENTROPY_VA = 0x0020
+IMAGE_DLLCHARACTERISTICS_DYNAMIC_BASE = 0x0040
+IMAGE_DLLCHARACTERISTICS_NX_COMPAT = 0x0100
+
+
+def check_hardening(pe, machine, report):
+    flags = pe.OPTIONAL_HEADER.DllCharacteristics
+    wanted = {"DYNAMIC_BASE": IMAGE_DLLCHARACTERISTICS_DYNAMIC_BASE, "NX_COMPAT": IMAGE_DLLCHARACTERISTICS_NX_COMPAT}
+    if machine == "amd64":
+        wanted["HIGH_ENTROPY_VA"] = IMAGE_DLLCHARACTERISTICS_HIGH_ENTROPY_VA
+    for name, bit in wanted.items():
+        report.check(flags & bit, "DllCharacteristics 0x%04X lacks %s" % (flags, name))
+    # The relocations that make the random base possible must still be there.
+    report.check(not pe.FILE_HEADER.Characteristics & 0x0001, "relocations were stripped")
+    for section in pe.sections:
+        writable = section.Characteristics & 0x80000000
+        executable = section.Characteristics & 0x20000000
+        name = section.Name.rstrip(b"\0").decode(errors="replace")
+        report.check(not (writable and executable), "section %s is both writable and executable" % name)
+
+
 def main(argv):
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("exe")
@@ -211,6 +234,7 @@ def main(argv):
         report.fail("cannot read %s as a PE image: %s" % (args.exe, error))
         return 1
     check_image(pe, args.machine, report)
+    check_hardening(pe, args.machine, report)
     check_imports(pe, report)
     check_icon(pe, report)
     check_version(pe, report)
