@@ -107,7 +107,9 @@ TEST_F(RegistryFaultTest, TheApplyClickShowsTheErrorBoxForEachFailingStep) {
         EXPECT_EQ(boxes.boxes[0].text, L"Error") << "failing step " << failing;
         EXPECT_EQ(boxes.boxes[0].title, L"Error!");
         EXPECT_EQ(boxes.boxes[0].flags & 0xF0u, static_cast<UINT>(MB_ICONERROR));
-        if (failing < 2) EXPECT_TRUE(written.empty()) << "nothing written when the open or the write fails";
+        if (failing < 2) {
+            EXPECT_TRUE(written.empty()) << "nothing written when the open or the write fails";
+        }
     }
 }
 
