@@ -1,5 +1,5 @@
 # The two commands of README.md. Each first installs what is missing (Debian packages).
-.PHONY: run test bench setup clean
+.PHONY: run test bench fuzz setup clean
 
 run: setup
 	tools/run
@@ -9,6 +9,10 @@ test: setup
 
 bench: setup
 	tools/bench
+
+# The fuzz targets of the pure code, a minute each (FUZZ_SECONDS to change it).
+fuzz: setup
+	tools/fuzz $${FUZZ_SECONDS:-60}
 
 setup:
 	tools/setup

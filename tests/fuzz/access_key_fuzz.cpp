@@ -1,0 +1,15 @@
+// AccessKeyFromCaption on any caption: the key is empty or one lower-case character that
+// follows an ampersand in the caption.
+#include <cstdlib>
+
+#include "controls/aerobutton/access_key.h"
+#include "tests/fuzz/fuzz_input.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    fuzz::Input input(data, size);
+    const std::wstring caption = input.RestAsUtf16();
+    const std::wstring key = aerobutton::AccessKeyFromCaption(caption);
+    if (key.size() > 1) std::abort();
+    if (!key.empty() && caption.find(L'&') == std::wstring::npos) std::abort();
+    return 0;
+}
