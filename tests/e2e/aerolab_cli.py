@@ -113,6 +113,16 @@ def main(lab, prefix):
         b, g, r = data[54 + 24 * row_bytes: 54 + 24 * row_bytes + 3]
         check((r, g, b) == (44, 98, 139), "the pressed outline at the top-left row")
 
+        # Corrupt and truncated picture files are bad arguments too.
+        good = open(icon, "rb").read()
+        for name, content in (("truncated.ico", good[:40]), ("corrupt.bmp", b"BM" + b"\xff" * 60),
+                              ("empty.bmp", b"")):
+            path = os.path.join(folder, name)
+            with open(path, "wb") as out_file:
+                out_file.write(content)
+            code, out, err = run(lab, prefix, "set", "PicNormal=" + path)
+            check(code == 2 and len(err) == 1 and not out, "the picture %s: exit 2 with one line" % name)
+
     bad = [
         ("set", "Bogus=1"), ("set", "--", "Nonsense=1"), ("set", "--", "hWnd=5"), ("set", "BackColor=red"),
         ("set", "--", "Value=maybe"), ("set", "PicNormal=/nowhere/missing.bmp"), ("set", "Font=Arial"),
