@@ -170,7 +170,9 @@ HDC SurfaceWindow::hDC() {
 void SurfaceWindow::ApplyDrawingAttributes() {
     HDC dc = backImage_.dc();
     if (!dc) return;
-    if (font_) SelectObject(dc, font_.get());
+    // Selecting a font makes the text renderer realise it again, even the font already
+    // selected: that was the most costly step of every call that draws or measures text.
+    if (font_ && GetCurrentObject(dc, OBJ_FONT) != font_.get()) SelectObject(dc, font_.get());
     SetTextColor(dc, foreColor_);
     SetBkColor(dc, backColor_);
     SetBkMode(dc, TRANSPARENT);

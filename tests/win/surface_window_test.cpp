@@ -1,4 +1,5 @@
 #include "platform/form.h"
+#include "platform/gdi_owner.h"
 
 #include <gtest/gtest.h>
 
@@ -71,6 +72,74 @@ TEST_F(SurfaceWindowTest, BoldTextIsWiderThanRegular) {
     form.SetFontBold(true);
     EXPECT_GT(form.TextWidth(L"WWWWWWWWWW"), regular);
     EXPECT_TRUE(form.Font().bold);
+}
+
+TEST_F(SurfaceWindowTest, AlternatingWeightsReuseTwoFontsAndDrawWithTheRightOne) {
+    form.SetScaleMode(platform::ScaleMode::Pixels);
+    auto weight = [&] {
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(form.hDC(), &metrics);
+        return metrics.tmWeight;
+    };
+    const double regular = form.TextWidth(L"WWWWWWWWWW");
+    form.SetFontBold(true);
+    const double bold = form.TextWidth(L"WWWWWWWWWW");
+    form.SetFontBold(false);
+    const long fontsAfterFirstPair = platform::LiveGdiObjects();
+    for (int i = 0; i < 10; ++i) {
+        form.SetFontBold(true);
+        EXPECT_TRUE(form.Font().bold);
+        EXPECT_EQ(weight(), FW_BOLD);
+        EXPECT_EQ(form.TextWidth(L"WWWWWWWWWW"), bold);
+        form.SetFontBold(false);
+        EXPECT_FALSE(form.Font().bold);
+        EXPECT_EQ(weight(), FW_NORMAL);
+        EXPECT_EQ(form.TextWidth(L"WWWWWWWWWW"), regular);
+    }
+    EXPECT_EQ(platform::LiveGdiObjects(), fontsAfterFirstPair);
+}
+
+TEST_F(SurfaceWindowTest, AWeightChangeAfterANewFontKeepsTheNewFontsSize) {
+    form.SetScaleMode(platform::ScaleMode::Pixels);
+    form.SetFontBold(true);
+    form.SetFontBold(false);  // a bold font of the old size is now kept aside
+    platform::FontDescription larger = form.Font();
+    larger.size = 24;
+    form.SetFont(larger);
+    const double largerHeight = form.TextHeight(L"Ag");
+    form.SetFontBold(true);
+    EXPECT_EQ(form.Font().size, 24.0f);
+    EXPECT_EQ(form.TextHeight(L"Ag"), largerHeight);
+}
+
+TEST_F(SurfaceWindowTest, TheSurfacesFontComesBackAfterAnotherWasSelectedIntoItsDc) {
+    form.SetScaleMode(platform::ScaleMode::Pixels);
+    const double width = form.TextWidth(L"WWWWWWWWWW");
+    SelectObject(form.hDC(), GetStockObject(SYSTEM_FIXED_FONT));
+    EXPECT_EQ(form.TextWidth(L"WWWWWWWWWW"), width);
+}
+
+// Text printed a line at a time must reach the screen after every paint, not only the first.
+TEST_F(SurfaceWindowTest, EveryPrintAfterAPaintAsksForAnotherPaint) {
+    form.SetScaleMode(platform::ScaleMode::Pixels);
+    form.SetAutoRedraw(true);
+    form.ShowCentred();
+    UpdateWindow(form.hwnd());
+    auto waitsForPaint = [&] { return GetUpdateRect(form.hwnd(), nullptr, FALSE) != FALSE; };
+    ASSERT_FALSE(waitsForPaint());
+    form.Print(L"one");
+    EXPECT_TRUE(waitsForPaint());
+    form.Print(L"two");
+    UpdateWindow(form.hwnd());
+    EXPECT_FALSE(waitsForPaint());
+    form.Print(L"three");
+    EXPECT_TRUE(waitsForPaint());
+    UpdateWindow(form.hwnd());
+    form.Cls();
+    EXPECT_TRUE(waitsForPaint());
+    UpdateWindow(form.hwnd());
+    form.SetPicture(nullptr);
+    EXPECT_TRUE(waitsForPaint());
 }
 
 LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
