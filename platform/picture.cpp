@@ -1,5 +1,7 @@
 #include "platform/picture.h"
 
+#include <cstddef>
+
 #include "platform/rounding.h"
 
 namespace platform {
@@ -39,9 +41,43 @@ std::shared_ptr<const Picture> Picture::FromIcon(HICON icon) {
 }
 
 std::shared_ptr<const Picture> Picture::FromBitmapResource(int resourceId) {
-    auto* handle = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId), IMAGE_BITMAP, 0, 0,
-                              LR_CREATEDIBSECTION);
-    return FromBitmap(UniqueBitmap(static_cast<HBITMAP>(handle)));
+    // Pictures with few colours are stored run-length encoded (the skin atlas shrinks from
+    // 900 KB to a few), which LoadImage cannot turn into a DIB section; so every bitmap
+    // resource is decoded here into a 24-bit DIB section, whatever its stored format.
+    HMODULE module = GetModuleHandleW(nullptr);
+    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(resourceId), RT_BITMAP);
+    if (!found) return nullptr;
+    const DWORD size = SizeofResource(module, found);
+    HGLOBAL loaded = LoadResource(module, found);
+    const void* bytes = loaded ? LockResource(loaded) : nullptr;
+    if (!bytes || size < sizeof(BITMAPINFOHEADER)) return nullptr;
+
+    const auto* stored = static_cast<const BITMAPINFO*>(bytes);
+    const BITMAPINFOHEADER& header = stored->bmiHeader;
+    if (header.biSize < sizeof header || header.biWidth <= 0 || header.biHeight == 0) return nullptr;
+    std::size_t colours = header.biClrUsed;
+    if (colours == 0 && header.biBitCount <= 8) colours = std::size_t{1} << header.biBitCount;
+    if (header.biCompression == BI_BITFIELDS) colours = 3;
+    const std::size_t bitsOffset = header.biSize + colours * sizeof(RGBQUAD);
+    if (bitsOffset >= size) return nullptr;
+
+    const int height = header.biHeight < 0 ? -header.biHeight : header.biHeight;
+    BITMAPINFO target{};
+    target.bmiHeader.biSize = sizeof target.bmiHeader;
+    target.bmiHeader.biWidth = header.biWidth;
+    target.bmiHeader.biHeight = height;
+    target.bmiHeader.biPlanes = 1;
+    target.bmiHeader.biBitCount = 24;
+    target.bmiHeader.biCompression = BI_RGB;
+    void* pixels = nullptr;
+    UniqueBitmap bitmap(CreateDIBSection(nullptr, &target, DIB_RGB_COLORS, &pixels, nullptr, 0));
+    if (!bitmap) return nullptr;
+    // The DC only matters for palette-indexed colour tables, which these are not.
+    WindowDC screen(nullptr);
+    const auto* bits = static_cast<const BYTE*>(bytes) + bitsOffset;
+    if (SetDIBits(screen.get(), bitmap.get(), 0, static_cast<UINT>(height), bits, stored, DIB_RGB_COLORS) == 0)
+        return nullptr;
+    return FromBitmap(std::move(bitmap));
 }
 
 Picture::~Picture() {

@@ -105,6 +105,38 @@ def bmp_bytes(img):
     return file_header + header + bytes(pixels)
 
 
+def rle8_bmp_bytes(img):
+    """An 8-bit run-length encoded (BI_RLE8) bottom-up BMP, for pictures of at most 256
+    colours with long runs; the program decodes it into a 24-bit picture."""
+    palette = sorted({colour for row in img.rows for colour in row})
+    assert len(palette) <= 256
+    index = {colour: i for i, colour in enumerate(palette)}
+    pixels = bytearray()
+    for row in reversed(img.rows):
+        x = 0
+        while x < img.width:
+            run = 1
+            while x + run < img.width and run < 255 and row[x + run] == row[x]:
+                run += 1
+            pixels += bytes((run, index[row[x]]))
+            x += run
+        pixels += b"\0\0"            # end of line
+    pixels[-2:] = b"\0\1"            # the last end of line becomes the end of the bitmap
+    colours = b"".join(bytes((b, g, r, 0)) for r, g, b in palette)
+    header = struct.pack("<IiiHHIIiiII", 40, img.width, img.height, 1, 8, 1,
+                         len(pixels), 2835, 2835, len(palette), 0)
+    offset = 14 + len(header) + len(colours)
+    file_header = struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset)
+    return file_header + header + colours + bytes(pixels)
+
+
+def compact_bmp_bytes(img):
+    """The smaller of the two encodings (run-length only where the colours allow it)."""
+    if len({colour for row in img.rows for colour in row}) > 256:
+        return bmp_bytes(img)
+    return min(bmp_bytes(img), rle8_bmp_bytes(img), key=len)
+
+
 def write(name, data):
     with open(os.path.join(HERE, name), "wb") as f:
         f.write(data)
@@ -429,10 +461,10 @@ def icon_file():
 
 
 def main():
-    write("skin_atlas.bmp", bmp_bytes(skin_atlas()))
+    write("skin_atlas.bmp", compact_bmp_bytes(skin_atlas()))
     for name, (min_look, close_look) in STRIPS.items():
-        write(name, bmp_bytes(strip(min_look, close_look)))
-    write("banner.bmp", bmp_bytes(banner()))
+        write(name, compact_bmp_bytes(strip(min_look, close_look)))
+    write("banner.bmp", compact_bmp_bytes(banner()))
     write("brintel.ico", icon_file())
 
 

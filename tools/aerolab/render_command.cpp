@@ -82,12 +82,14 @@ int RunRender(const Arguments& args) {
         if (argument == "--size") {
             const std::string& size = next("--size");
             const auto x = size.find('x');
-            const auto w = x == std::string::npos ? std::nullopt : ParseInt32(size.substr(0, x));
-            const auto h = x == std::string::npos ? std::nullopt : ParseInt32(size.substr(x + 1));
-            if (!w || !h || *w < 1 || *h < 1 || *w > 32767 || *h > 32767)
+            // A side that is missing or not a number reads 0, which is refused like any other.
+            const bool both = x != std::string::npos;
+            const int w = both ? ParseInt32(size.substr(0, x)).value_or(0) : 0;
+            const int h = both ? ParseInt32(size.substr(x + 1)).value_or(0) : 0;
+            if (w < 1 || h < 1 || w > 32767 || h > 32767)
                 throw BadArgument("--size: \"" + size + "\" is not WxH with sides 1 to 32767");
-            width = *w;
-            height = *h;
+            width = w;
+            height = h;
         } else if (argument == "--state") {
             const std::string& text = next("--state");
             const auto value = ParseInt32(text);
