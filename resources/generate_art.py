@@ -292,8 +292,9 @@ def banner():
     rows = gradient((88, 122, 166), (44, 66, 98), BANNER_H - 2)
     for y in range(1, BANNER_H - 1):
         for x in range(1, BANNER_W - 1):
-            # A soft light from the left across the plate.
-            img.set(x, y, mix(rows[y - 1], (255, 255, 255), 0.16 * (1.0 - x / BANNER_W)))
+            # A soft light over the plate, the same in every column: with the colours
+            # kept under 256 the picture is stored run-length encoded in a few KB.
+            img.set(x, y, mix(rows[y - 1], (255, 255, 255), 0.08))
     border = (36, 52, 78)
     for x in range(1, BANNER_W - 1):
         img.set(x, 0, border)
