@@ -1,4 +1,4 @@
-# Cross-compiles for 64-bit Windows with Debian's MinGW-w64 (posix threads).
+# Cross-compiles for 64-bit Windows with Debian's MinGW-w64, Win32 thread model (a single-threaded program then links no threading library).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(TARNWICK_TRIPLE x86_64-w64-mingw32)

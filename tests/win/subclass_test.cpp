@@ -9,7 +9,6 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -207,23 +206,37 @@ TEST_F(SubclassTest, AWindowOfAnotherProcessIsRefused) {
     EXPECT_FALSE(tableA->IsAttached(desktop));
 }
 
-TEST_F(SubclassTest, AWindowOfAnotherThreadIsRefused) {
-    HWND foreign = nullptr;
+// A second thread that owns a window until told to let it go.
+struct ForeignOwner {
+    HWND window = nullptr;
     HANDLE created = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     HANDLE done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    std::thread owner([&] {
-        foreign = CreateTestWindow();
-        SetEvent(created);
-        WaitForSingleObject(done, INFINITE);
-        DestroyWindow(foreign);
-    });
-    WaitForSingleObject(created, INFINITE);
-    ASSERT_NE(foreign, nullptr);
-    EXPECT_FALSE(tableA->sc_Subclass(foreign));
-    SetEvent(done);
-    owner.join();
-    CloseHandle(created);
-    CloseHandle(done);
+    ~ForeignOwner() {
+        CloseHandle(created);
+        CloseHandle(done);
+    }
+};
+
+DWORD WINAPI OwnForeignWindow(void* parameter) {
+    auto& owner = *static_cast<ForeignOwner*>(parameter);
+    owner.window = CreateTestWindow();
+    SetEvent(owner.created);
+    WaitForSingleObject(owner.done, INFINITE);
+    DestroyWindow(owner.window);
+    return 0;
+}
+
+TEST_F(SubclassTest, AWindowOfAnotherThreadIsRefused) {
+    ForeignOwner owner;
+    HANDLE thread = CreateThread(nullptr, 0, OwnForeignWindow, &owner, 0, nullptr);
+    ASSERT_NE(thread, nullptr);
+    WaitForSingleObject(owner.created, INFINITE);
+    const bool attached = owner.window && tableA->sc_Subclass(owner.window);
+    SetEvent(owner.done);
+    WaitForSingleObject(thread, INFINITE);
+    CloseHandle(thread);
+    ASSERT_NE(owner.window, nullptr);
+    EXPECT_FALSE(attached);
 }
 
 TEST_F(SubclassTest, MessagesForAWindowNotSubclassedAreNotAddedAnywhere) {
