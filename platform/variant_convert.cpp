@@ -1,11 +1,10 @@
 #include "platform/variant_convert.h"
 
-#include <cerrno>
 #include <cmath>
-#include <cstdlib>
 #include <cwctype>
 #include <limits>
 
+#include "platform/number_text.h"
 #include "platform/rounding.h"
 
 namespace platform {
@@ -32,6 +31,7 @@ bool EqualsIgnoringCase(const std::wstring& a, const wchar_t* b) {
 
 // Numeric text: decimal with optional sign, fraction and exponent, or hexadecimal after
 // "&H" or "0x" (read as a 32-bit pattern, so "&H8000000F" is negative), or True/False.
+// C's hexadecimal floating texts ("0x1p3" after a sign) are not numbers here.
 double ParseNumber(const std::wstring& raw) {
     const std::wstring text = Trim(raw);
     if (text.empty()) Mismatch();
@@ -43,16 +43,21 @@ double ParseNumber(const std::wstring& raw) {
         const std::wstring digits = text.substr(2);
         if (digits.empty()) Mismatch();
         if (digits.size() > 8) Overflow();
-        for (wchar_t c : digits)
-            if (!std::iswxdigit(c)) Mismatch();
-        const unsigned long bits = std::wcstoul(digits.c_str(), nullptr, 16);
-        return static_cast<double>(static_cast<std::int32_t>(static_cast<std::uint32_t>(bits)));
+        std::uint32_t bits = 0;
+        for (wchar_t c : digits) {
+            const int digit = c >= L'0' && c <= L'9'   ? c - L'0'
+                              : c >= L'a' && c <= L'f' ? c - L'a' + 10
+                              : c >= L'A' && c <= L'F' ? c - L'A' + 10
+                                                       : -1;
+            if (digit < 0) Mismatch();
+            bits = bits << 4 | static_cast<std::uint32_t>(digit);
+        }
+        return static_cast<double>(static_cast<std::int32_t>(bits));
     }
-    wchar_t* end = nullptr;
-    errno = 0;
-    const double number = std::wcstod(text.c_str(), &end);
-    if (end != text.c_str() + text.size()) Mismatch();
-    if (errno == ERANGE || !std::isfinite(number)) Overflow();
+    double number = 0;
+    bool outOfRange = false;
+    if (!ParseDecimal(text, number, outOfRange)) Mismatch();
+    if (outOfRange || !std::isfinite(number)) Overflow();
     return number;
 }
 
@@ -93,11 +98,8 @@ Integer ToInteger(const Variant& value) {
 }
 
 std::wstring FormatNumber(double number) {
-    if (number == std::floor(number) && std::fabs(number) < 1e15) return std::to_wstring(static_cast<long long>(number));
-    std::wstring text(32, L'\0');
-    const int length = std::swprintf(text.data(), text.size(), L"%.15g", number);
-    text.resize(length > 0 ? static_cast<size_t>(length) : 0);
-    return text;
+    if (number == std::floor(number) && std::fabs(number) < 1e15) return FormatInteger(static_cast<long long>(number));
+    return FormatGeneral(number, 15);
 }
 
 }  // namespace
@@ -117,12 +119,7 @@ std::wstring ToText(const Variant& value) {
     if (const auto* text = std::get_if<std::wstring>(&value)) return *text;
     if (std::holds_alternative<Empty>(value)) return {};
     if (const auto* flag = std::get_if<Boolean>(&value)) return flag->value ? L"True" : L"False";
-    if (const auto* single = std::get_if<float>(&value)) {
-        std::wstring text(32, L'\0');
-        const int length = std::swprintf(text.data(), text.size(), L"%.7g", static_cast<double>(*single));
-        text.resize(length > 0 ? static_cast<size_t>(length) : 0);
-        return text;
-    }
+    if (const auto* single = std::get_if<float>(&value)) return FormatGeneral(*single, 7);
     return FormatNumber(AsNumber(value));
 }
 

@@ -88,6 +88,35 @@ TEST(VariantToText, NumbersAndFlagsFormat) {
     EXPECT_EQ(ErrorNumberOf([] { ToText(std::shared_ptr<const FontDescription>()); }), kErrorTypeMismatch);
 }
 
+TEST(VariantToText, FractionsAndLargeNumbersUseFifteenDigits) {
+    EXPECT_EQ(ToText(0.1), L"0.1");
+    EXPECT_EQ(ToText(1.0 / 3), L"0.333333333333333");
+    EXPECT_EQ(ToText(2.5e-5), L"2.5e-05");
+    EXPECT_EQ(ToText(1e15), L"1e+15");
+    EXPECT_EQ(ToText(999999999999999.0), L"999999999999999");
+    EXPECT_EQ(ToText(-123456789012.5), L"-123456789012.5");
+    EXPECT_EQ(ToText(Currency{-15}), L"-0.0015");
+    EXPECT_EQ(ToText(0.1f), L"0.1");  // a single keeps seven digits
+    EXPECT_EQ(ToText(16777216.0f), L"1.677722e+07");
+}
+
+TEST(VariantToNumber, TextOutsideTheRangeOfADoubleIsAnOverflow) {
+    EXPECT_EQ(ErrorNumberOf([] { ToSingle(std::wstring(L"1e400")); }), kErrorOverflow);
+    EXPECT_EQ(ErrorNumberOf([] { ToSingle(std::wstring(L"1e-400")); }), kErrorOverflow);
+    EXPECT_EQ(ErrorNumberOf([] { ToSingle(std::wstring(L"inf")); }), kErrorOverflow);
+    EXPECT_EQ(ErrorNumberOf([] { ToInt32(std::wstring(L"-NaN")); }), kErrorOverflow);
+    EXPECT_EQ(ToSingle(std::wstring(L" -2.5E-3 ")), -0.0025f);
+}
+
+TEST(VariantToNumber, OnlyWholeDecimalOrHexadecimalTextIsANumber) {
+    EXPECT_EQ(ErrorNumberOf([] { ToSingle(std::wstring(L"1.5x")); }), kErrorTypeMismatch);
+    EXPECT_EQ(ErrorNumberOf([] { ToSingle(std::wstring(L"-0x1p3")); }), kErrorTypeMismatch);
+    EXPECT_EQ(ErrorNumberOf([] { ToInt32(std::wstring(L"&H12G")); }), kErrorTypeMismatch);
+    EXPECT_EQ(ErrorNumberOf([] { ToInt32(std::wstring(L"&H123456789")); }), kErrorOverflow);
+    EXPECT_EQ(ToInt32(std::wstring(L"&hffffffff")), -1);
+    EXPECT_EQ(ToInt32(std::wstring(L"0XaBc")), 0xABC);
+}
+
 TEST(VariantToObjects, PicturesAndFontsOnlyFromTheirOwnKind) {
     EXPECT_EQ(ToPicture(Empty{}), nullptr);
     EXPECT_EQ(ErrorNumberOf([] { ToPicture(std::int32_t{3}); }), kErrorTypeMismatch);
