@@ -1,6 +1,5 @@
 #include "app/credit_lines.h"
 
-#include <stdexcept>
 
 #include "app/home_page.h"
 
@@ -53,7 +52,7 @@ CreditTable::CreditTable() : lines_(kCapacity) {}
 
 void CreditTable::AddCreditLine(std::wstring_view text, bool bold) {
     // Refused whether empty or not: every counted line is drawn, and drawing reads its entry.
-    if (count_ >= kCapacity) throw std::out_of_range("the credits table holds 3000 lines");
+    if (count_ >= kCapacity) throw CreditIndexOutOfRange();
     if (!text.empty()) {
         CreditLine& line = lines_[static_cast<std::size_t>(count_)];
         line.text.assign(text);

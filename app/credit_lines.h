@@ -3,11 +3,18 @@
 #pragma once
 
 #include <cstdint>
+#include <exception>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace app {
+
+// Storing a line past the table's last entry.
+class CreditIndexOutOfRange : public std::exception {
+public:
+    const char* what() const noexcept override { return "the credits table holds 3000 lines"; }
+};
 
 struct CreditLine {
     std::wstring text;
@@ -22,7 +29,7 @@ public:
 
     // Counts the line and stores it in the next entry; an empty text is counted but not
     // stored, so its entry stays empty and regular. A line beyond the last entry throws
-    // std::out_of_range and changes nothing.
+    // CreditIndexOutOfRange and changes nothing.
     void AddCreditLine(std::wstring_view text, bool bold);
 
     // All kCapacity entries; the first CreditCount() are the lines shown.

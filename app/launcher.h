@@ -5,8 +5,8 @@
 #include <windows.h>
 
 #include <functional>
+#include <exception>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -23,9 +23,13 @@ using ShellExecuteEntry = std::function<HINSTANCE(HWND owner, const char* operat
 ShellExecuteEntry SetShellExecuteEntry(ShellExecuteEntry entry);
 
 // Thrown when the shell library or its entry point cannot be loaded.
-class ShellUnavailable : public std::runtime_error {
+class ShellUnavailable : public std::exception {
 public:
-    using std::runtime_error::runtime_error;
+    explicit ShellUnavailable(const char* message) : message_(message) {}  // a literal
+    const char* what() const noexcept override { return message_; }
+
+private:
+    const char* message_;
 };
 
 // Empty when the shell took the request, else the failure text. Absent texts go to the

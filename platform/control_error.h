@@ -2,18 +2,20 @@
 #pragma once
 
 #include <cstdint>
-#include <stdexcept>
-#include <string>
+#include <exception>
 
 namespace platform {
 
-class ControlError : public std::runtime_error {
+// The message is a literal: the error copies nothing, so raising it cannot fail.
+class ControlError : public std::exception {
 public:
-    ControlError(std::int32_t number, const std::string& message) : std::runtime_error(message), number_(number) {}
+    ControlError(std::int32_t number, const char* message) : number_(number), message_(message) {}
     std::int32_t Number() const { return number_; }
+    const char* what() const noexcept override { return message_; }
 
 private:
     std::int32_t number_;
+    const char* message_;
 };
 
 // The host's own error numbers for values that do not convert.

@@ -99,8 +99,8 @@ TEST(CreditTable, TheThreeThousandthLineFitsTheNextIsRefusedAndChangesNothing) {
     EXPECT_EQ(table.CreditCount(), 3000);
     EXPECT_EQ(table.CreditLines()[2999].text, L"last");
 
-    EXPECT_THROW(table.AddCreditLine(L"one too many", false), std::out_of_range);
-    EXPECT_THROW(table.AddCreditLine(L"", false), std::out_of_range);
+    EXPECT_THROW(table.AddCreditLine(L"one too many", false), app::CreditIndexOutOfRange);
+    EXPECT_THROW(table.AddCreditLine(L"", false), app::CreditIndexOutOfRange);
     EXPECT_EQ(table.CreditCount(), 3000);
     EXPECT_EQ(table.CreditLines().size(), 3000u);
     EXPECT_EQ(table.CreditLines()[2999].text, L"last");
