@@ -42,8 +42,8 @@ std::shared_ptr<const Picture> Picture::FromIcon(HICON icon) {
 
 std::shared_ptr<const Picture> Picture::FromBitmapResource(int resourceId) {
     // Pictures with few colours are stored run-length encoded (the skin atlas shrinks from
-    // 900 KB to a few), which LoadImage cannot turn into a DIB section; so every bitmap
-    // resource is decoded here into a 24-bit DIB section, whatever its stored format.
+    // 900 KB to a few), which LoadImage cannot turn into a DIB section; the stored form is
+    // read here, whatever it is, and checked before anything draws from it.
     HMODULE module = GetModuleHandleW(nullptr);
     HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(resourceId), RT_BITMAP);
     if (!found) return nullptr;
@@ -61,11 +61,24 @@ std::shared_ptr<const Picture> Picture::FromBitmapResource(int resourceId) {
     const std::size_t bitsOffset = header.biSize + colours * sizeof(RGBQUAD);
     if (bitsOffset >= size) return nullptr;
 
-    const int height = header.biHeight < 0 ? -header.biHeight : header.biHeight;
+    auto picture = std::make_shared<Picture>(Key());
+    picture->type_ = PictureType::Bitmap;
+    picture->resourceInfo_ = stored;
+    picture->resourceBits_ = static_cast<const BYTE*>(bytes) + bitsOffset;
+    picture->width_ = header.biWidth;
+    picture->height_ = header.biHeight < 0 ? -header.biHeight : header.biHeight;
+    // Decoding once here proves the pixels readable, so a damaged resource is refused now
+    // rather than drawn as nothing later; the decoded copy is let go again.
+    if (!picture->DecodeResource()) return nullptr;
+    picture->bitmap_.reset();
+    return picture;
+}
+
+HBITMAP Picture::DecodeResource() const {
     BITMAPINFO target{};
     target.bmiHeader.biSize = sizeof target.bmiHeader;
-    target.bmiHeader.biWidth = header.biWidth;
-    target.bmiHeader.biHeight = height;
+    target.bmiHeader.biWidth = width_;
+    target.bmiHeader.biHeight = height_;
     target.bmiHeader.biPlanes = 1;
     target.bmiHeader.biBitCount = 24;
     target.bmiHeader.biCompression = BI_RGB;
@@ -74,10 +87,17 @@ std::shared_ptr<const Picture> Picture::FromBitmapResource(int resourceId) {
     if (!bitmap) return nullptr;
     // The DC only matters for palette-indexed colour tables, which these are not.
     WindowDC screen(nullptr);
-    const auto* bits = static_cast<const BYTE*>(bytes) + bitsOffset;
-    if (SetDIBits(screen.get(), bitmap.get(), 0, static_cast<UINT>(height), bits, stored, DIB_RGB_COLORS) == 0)
+    if (SetDIBits(screen.get(), bitmap.get(), 0, static_cast<UINT>(height_), resourceBits_, resourceInfo_,
+                  DIB_RGB_COLORS) == 0)
         return nullptr;
-    return FromBitmap(std::move(bitmap));
+    bitmap_ = std::move(bitmap);
+    return bitmap_.get();
+}
+
+HBITMAP Picture::Bitmap() const {
+    if (type_ != PictureType::Bitmap) return nullptr;
+    if (!bitmap_ && resourceInfo_) return DecodeResource();
+    return bitmap_.get();
 }
 
 Picture::~Picture() {
@@ -85,7 +105,7 @@ Picture::~Picture() {
 }
 
 HANDLE Picture::Handle() const {
-    if (type_ == PictureType::Bitmap) return bitmap_.get();
+    if (type_ == PictureType::Bitmap) return Bitmap();
     return icon_;
 }
 
@@ -98,6 +118,13 @@ void Picture::Draw(HDC dc, int x, int y) const {
         return;
     }
     if (type_ != PictureType::Bitmap) return;
+    if (!bitmap_ && resourceInfo_) {
+        // Every pixel of a stored picture is written (its runs skip none), so this is the
+        // same as copying the decoded picture.
+        SetDIBitsToDevice(dc, x, y, static_cast<DWORD>(width_), static_cast<DWORD>(height_), 0, 0, 0,
+                          static_cast<UINT>(height_), resourceBits_, resourceInfo_, DIB_RGB_COLORS);
+        return;
+    }
     UniqueMemoryDC source(dc);
     SelectGuard select(source.get(), bitmap_.get());
     BitBlt(dc, x, y, width_, height_, source.get(), 0, 0, SRCCOPY);

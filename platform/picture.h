@@ -17,7 +17,10 @@ public:
     static std::shared_ptr<const Picture> FromBitmap(UniqueBitmap bitmap);
     // Takes ownership of the icon (DestroyIcon); null if it is null.
     static std::shared_ptr<const Picture> FromIcon(HICON icon);
-    // A bitmap resource of this module, as a DIB section; null if it cannot be loaded.
+    // A bitmap resource of this module; null if it cannot be found or is malformed. It is
+    // drawn straight from the module's mapped resource (run-length encoded or not), and a
+    // 24-bit DIB section of it is made only when its handle is asked for, so a large
+    // picture that is only drawn costs no memory of its own.
     static std::shared_ptr<const Picture> FromBitmapResource(int resourceId);
 
     // Only the factories above can make the key, so every picture is created shared.
@@ -31,7 +34,7 @@ public:
     Picture& operator=(const Picture&) = delete;
 
     PictureType Type() const { return type_; }
-    HBITMAP Bitmap() const { return type_ == PictureType::Bitmap ? bitmap_.get() : nullptr; }
+    HBITMAP Bitmap() const;
     HICON Icon() const { return type_ == PictureType::Icon ? icon_ : nullptr; }
     // The handle as the picture's Handle property reports it.
     HANDLE Handle() const;
@@ -45,8 +48,14 @@ public:
     void Draw(HDC dc, int x, int y) const;
 
 private:
+    // The resource's pixels as a DIB section, made the first time they are needed.
+    HBITMAP DecodeResource() const;
+
     PictureType type_ = PictureType::None;
-    UniqueBitmap bitmap_;
+    mutable UniqueBitmap bitmap_;
+    // A bitmap resource: its header and colour table, and its pixels, in the module's image.
+    const BITMAPINFO* resourceInfo_ = nullptr;
+    const void* resourceBits_ = nullptr;
     HICON icon_ = nullptr;
     int width_ = 0;
     int height_ = 0;
