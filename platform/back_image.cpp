@@ -27,7 +27,7 @@ void BackImage::EnsureSize(int width, int height, COLORREF fill) {
     info.bmiHeader.biWidth = newWidth;
     info.bmiHeader.biHeight = -newHeight;  // top-down: row y starts at bits + y * width
     info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biBitCount = 24;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
@@ -36,8 +36,14 @@ void BackImage::EnsureSize(int width, int height, COLORREF fill) {
     UniqueMemoryDC dc(nullptr);
     if (!dc) return;
     HGDIOBJ original = SelectObject(dc.get(), bitmap.get());
-    const std::uint32_t fillPixel = (GetRValue(fill) << 16) | (GetGValue(fill) << 8) | GetBValue(fill);
-    std::fill_n(static_cast<std::uint32_t*>(bits), static_cast<size_t>(newWidth) * newHeight, fillPixel);
+    const std::size_t stride = (static_cast<std::size_t>(newWidth) * 3 + 3) & ~std::size_t{3};
+    auto* rows = static_cast<std::uint8_t*>(bits);
+    for (int x = 0; x < newWidth; ++x) {
+        rows[x * 3] = GetBValue(fill);
+        rows[x * 3 + 1] = GetGValue(fill);
+        rows[x * 3 + 2] = GetRValue(fill);
+    }
+    for (int y = 1; y < newHeight; ++y) std::copy_n(rows, stride, rows + y * stride);
     if (dc_) BitBlt(dc.get(), 0, 0, width_, height_, dc_.get(), 0, 0, SRCCOPY);
 
     // The drawing attributes of the old DC (font, colours, modes) are the owner's to re-apply.
@@ -45,7 +51,8 @@ void BackImage::EnsureSize(int width, int height, COLORREF fill) {
     dc_ = std::move(dc);
     bitmap_ = std::move(bitmap);
     originalBitmap_ = original;
-    bits_ = static_cast<std::uint32_t*>(bits);
+    bits_ = rows;
+    stride_ = stride;
     width_ = newWidth;
     height_ = newHeight;
 }
@@ -53,8 +60,8 @@ void BackImage::EnsureSize(int width, int height, COLORREF fill) {
 COLORREF BackImage::PixelAt(int x, int y) const {
     if (!bits_ || x < 0 || y < 0 || x >= width_ || y >= height_) return 0;
     GdiFlush();
-    const std::uint32_t p = bits_[static_cast<size_t>(y) * width_ + x];
-    return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+    const std::uint8_t* p = bits_ + static_cast<std::size_t>(y) * stride_ + static_cast<std::size_t>(x) * 3;
+    return RGB(p[2], p[1], p[0]);
 }
 
 }  // namespace platform

@@ -1,9 +1,11 @@
-// The off-screen image behind a persistent drawing surface: a 32-bit top-down DIB section
+// The off-screen image behind a persistent drawing surface: a 24-bit top-down DIB section
 // selected into its own memory DC, so drawing stays and its pixels can be read back exactly.
+// Nothing drawn on a surface uses an alpha channel, so three bytes a pixel hold it all.
 #pragma once
 
 #include <windows.h>
 
+#include <cstddef>
 #include <cstdint>
 
 #include "platform/gdi_owner.h"
@@ -17,7 +19,7 @@ public:
     BackImage(const BackImage&) = delete;
     BackImage& operator=(const BackImage&) = delete;
 
-    // The largest width and height the image takes: 4096 pixels (64 MB at most).
+    // The largest width and height the image takes: 4096 pixels (48 MB at most).
     static constexpr int kMaxSide = 4096;
 
     // Grows the image to at least width x height (each limited to kMaxSide), keeping what was
@@ -36,7 +38,8 @@ private:
     UniqueMemoryDC dc_;
     UniqueBitmap bitmap_;
     HGDIOBJ originalBitmap_ = nullptr;
-    std::uint32_t* bits_ = nullptr;
+    std::uint8_t* bits_ = nullptr;
+    std::size_t stride_ = 0;  // bytes a row: three a pixel, rounded up to whole 32-bit words
     int width_ = 0;
     int height_ = 0;
 };
