@@ -1,6 +1,7 @@
 // The benchmark: each figure measured against a baseline in the same run, so the ratios
 // hold on a noisy machine. Run by `make bench`; not part of the tests.
-// Arguments (optional): the i686 Brintel.exe, a Brintel.exe that runs here, the minimal program.
+// Arguments (optional): the i686 Brintel.exe, a Brintel.exe that runs here, the minimal program
+// and the minimal program bound to Common Controls 6.
 #include <windows.h>
 #include <commctrl.h>
 #include <shellapi.h>
@@ -65,7 +66,8 @@ int main() {
     const std::vector<std::wstring> arguments = Arguments();
     if (arguments.size() >= 3) {
         std::vector<bench::SizeRow> sizes;
-        bench::AddSizeRows(sizes, arguments[0], arguments[1], arguments[2]);
+        bench::AddSizeRows(sizes, arguments[0], arguments[1], arguments[2],
+                           arguments.size() >= 4 ? arguments[3] : std::wstring());
         bench::PrintSizeTable(sizes);
     }
     return 0;

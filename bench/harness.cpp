@@ -43,12 +43,12 @@ void PrintTable(const std::vector<Row>& rows) {
 }
 
 void PrintSizeTable(const std::vector<SizeRow>& rows) {
-    std::printf("\n%-46s %12s %12s %12s  %s\n", "size", "KB", "baseline KB", "difference", "goal");
+    std::printf("\n%-62s %12s %12s %12s  %s\n", "size", "KB", "baseline KB", "difference", "goal");
     for (const SizeRow& row : rows) {
         if (row.baselineKilobytes < 0) {
-            std::printf("%-46s %12.1f %12s %12s  %s\n", row.figure.c_str(), row.kilobytes, "-", "-", row.goal.c_str());
+            std::printf("%-62s %12.1f %12s %12s  %s\n", row.figure.c_str(), row.kilobytes, "-", "-", row.goal.c_str());
         } else {
-            std::printf("%-46s %12.1f %12.1f %+12.1f  %s\n", row.figure.c_str(), row.kilobytes, row.baselineKilobytes,
+            std::printf("%-62s %12.1f %12.1f %+12.1f  %s\n", row.figure.c_str(), row.kilobytes, row.baselineKilobytes,
                         row.kilobytes - row.baselineKilobytes, row.goal.c_str());
         }
     }

@@ -77,7 +77,7 @@ std::string Narrow(const std::wstring& text) {
 }  // namespace
 
 void AddSizeRows(std::vector<SizeRow>& rows, const std::wstring& releasedExecutable, const std::wstring& program,
-                 const std::wstring& minimal) {
+                 const std::wstring& minimal, const std::wstring& minimalCommonControls) {
     const double released = FileKilobytes(releasedExecutable);
     if (released < 0) {
         std::fprintf(stderr, "cannot read the size of %s\n", Narrow(releasedExecutable).c_str());
@@ -92,6 +92,14 @@ void AddSizeRows(std::vector<SizeRow>& rows, const std::wstring& releasedExecuta
         return;
     }
     rows.push_back({"private memory after start-up (vs minimal)", programMemory, minimalMemory, "<= +2048 KB"});
+    if (minimalCommonControls.empty()) return;
+    const double commonControlsMemory = MedianPrivateKilobytes(minimalCommonControls);
+    if (commonControlsMemory < 0) {
+        std::fprintf(stderr, "cannot measure the private memory of %s\n", Narrow(minimalCommonControls).c_str());
+        return;
+    }
+    rows.push_back({"private memory after start-up (vs minimal + Common Controls 6)", programMemory,
+                    commonControlsMemory, ""});
 }
 
 }  // namespace bench

@@ -9,8 +9,9 @@
 
 namespace bench {
 
-// releasedExecutable: the i686 Brintel.exe; program and minimal: executables that run here.
+// releasedExecutable: the i686 Brintel.exe; program, minimal and (if not empty)
+// minimalCommonControls, the minimal program bound to Common Controls 6: executables that run here.
 void AddSizeRows(std::vector<SizeRow>& rows, const std::wstring& releasedExecutable, const std::wstring& program,
-                 const std::wstring& minimal);
+                 const std::wstring& minimal, const std::wstring& minimalCommonControls);
 
 }  // namespace bench

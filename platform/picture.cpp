@@ -43,7 +43,8 @@ std::shared_ptr<const Picture> Picture::FromIcon(HICON icon) {
 std::shared_ptr<const Picture> Picture::FromBitmapResource(int resourceId) {
     // Pictures with few colours are stored run-length encoded (the skin atlas shrinks from
     // 900 KB to a few), which LoadImage cannot turn into a DIB section; the stored form is
-    // read here, whatever it is, and checked before anything draws from it.
+    // read here, whatever it is. The resources are the program's own, built with it and
+    // checked by its tests, so their pixels are not decoded here only to prove them sound.
     HMODULE module = GetModuleHandleW(nullptr);
     HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(resourceId), RT_BITMAP);
     if (!found) return nullptr;
@@ -67,10 +68,6 @@ std::shared_ptr<const Picture> Picture::FromBitmapResource(int resourceId) {
     picture->resourceBits_ = static_cast<const BYTE*>(bytes) + bitsOffset;
     picture->width_ = header.biWidth;
     picture->height_ = header.biHeight < 0 ? -header.biHeight : header.biHeight;
-    // Decoding once here proves the pixels readable, so a damaged resource is refused now
-    // rather than drawn as nothing later; the decoded copy is let go again.
-    if (!picture->DecodeResource()) return nullptr;
-    picture->bitmap_.reset();
     return picture;
 }
 
