@@ -48,17 +48,19 @@ constexpr Row kCredits[] = {
 
 }  // namespace
 
-CreditTable::CreditTable() : lines_(kCapacity) {}
+std::size_t CreditEntries::size() const { return CreditTable::kCapacity; }
+
+const CreditLine& CreditEntries::operator[](std::size_t index) const {
+    static const CreditLine kEmpty;
+    if (index >= size()) throw CreditIndexOutOfRange();
+    return index < stored_->size() ? (*stored_)[index] : kEmpty;
+}
 
 void CreditTable::AddCreditLine(std::wstring_view text, bool bold) {
     // Refused whether empty or not: every counted line is drawn, and drawing reads its entry.
-    if (count_ >= kCapacity) throw CreditIndexOutOfRange();
-    if (!text.empty()) {
-        CreditLine& line = lines_[static_cast<std::size_t>(count_)];
-        line.text.assign(text);
-        line.bold = bold;
-    }
-    ++count_;
+    if (CreditCount() >= kCapacity) throw CreditIndexOutOfRange();
+    // An empty text leaves its entry empty and regular, whatever `bold` says.
+    lines_.push_back(text.empty() ? CreditLine{} : CreditLine{std::wstring(text), bold});
 }
 
 void BuildCredits(CreditTable& table) {

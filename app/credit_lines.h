@@ -21,11 +21,22 @@ struct CreditLine {
     bool bold = false;  // drawn in the bold weight of the panel's font
 };
 
+// The entries of a credits table in index order, all of them: those past the stored lines
+// are empty regular lines.
+class CreditEntries {
+public:
+    explicit CreditEntries(const std::vector<CreditLine>& stored) : stored_(&stored) {}
+    std::size_t size() const;
+    // Throws CreditIndexOutOfRange for an index past the table's last entry.
+    const CreditLine& operator[](std::size_t index) const;
+
+private:
+    const std::vector<CreditLine>* stored_;
+};
+
 class CreditTable {
 public:
     static constexpr std::int32_t kCapacity = 3000;
-
-    CreditTable();
 
     // Counts the line and stores it in the next entry; an empty text is counted but not
     // stored, so its entry stays empty and regular. A line beyond the last entry throws
@@ -33,12 +44,13 @@ public:
     void AddCreditLine(std::wstring_view text, bool bold);
 
     // All kCapacity entries; the first CreditCount() are the lines shown.
-    const std::vector<CreditLine>& CreditLines() const { return lines_; }
-    std::int32_t CreditCount() const { return count_; }
+    CreditEntries CreditLines() const { return CreditEntries(lines_); }
+    std::int32_t CreditCount() const { return static_cast<std::int32_t>(lines_.size()); }
 
 private:
+    // The entries up to the last counted line. The rest of the table is empty, so it is not
+    // kept: 3000 entries would take 120 KB for the 29 lines the program shows.
     std::vector<CreditLine> lines_;
-    std::int32_t count_ = 0;
 };
 
 // The separator between the credits' sections.

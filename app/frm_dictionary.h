@@ -49,7 +49,7 @@ public:
 
     // The credits scroller: the table of lines, the block's top in PicText (pixels) and the
     // top it starts each pass from.
-    const std::vector<CreditLine>& CreditLines() const { return credits_.CreditLines(); }
+    CreditEntries CreditLines() const { return credits_.CreditLines(); }
     std::int32_t CreditCount() const { return credits_.CreditCount(); }
     float CreditTop() const { return creditTop_; }
     std::int32_t CreditStartTop() const { return creditStartTop_; }

@@ -82,6 +82,17 @@ TEST(CreditTable, StoresTextAndWeightInTheNextEntry) {
     EXPECT_FALSE(table.CreditLines()[1].bold);
 }
 
+TEST(CreditTable, EveryEntryOfAFreshTableIsEmptyAndNoneLiesPastTheLast) {
+    const CreditTable table;
+    EXPECT_EQ(table.CreditCount(), 0);
+    EXPECT_EQ(table.CreditLines().size(), 3000u);
+    for (std::size_t i : {std::size_t{0}, std::size_t{1}, std::size_t{2999}}) {
+        EXPECT_TRUE(table.CreditLines()[i].text.empty()) << i;
+        EXPECT_FALSE(table.CreditLines()[i].bold) << i;
+    }
+    EXPECT_THROW(static_cast<void>(table.CreditLines()[3000]), app::CreditIndexOutOfRange);
+}
+
 TEST(CreditTable, AnEmptyLineIsCountedButItsBoldFlagIsNotStored) {
     CreditTable table;
     table.AddCreditLine(L"", true);
