@@ -1,10 +1,12 @@
-// Subclassing through the system's subclass chain (SetWindowSubclass, DefSubclassProc,
-// RemoveWindowSubclass): one window procedure for every subclass, which finds its record in
-// the reference data. Nothing is written into executable memory, and the chain stays intact
-// whatever order the subclasses of one window are removed in.
+// Subclassing by replacing a window's procedure: one procedure of ours stands in front of
+// each subclassed window's own and calls the window's records, the latest attached first,
+// each around the next, and finally the procedure that was there before. Nothing is written
+// into executable memory, and the chain stays intact whatever order the subclasses of one
+// window are removed in: the window gets its own procedure back once the last record has
+// gone, unless another subclass has been put in front of ours meanwhile, in which case ours
+// stays as a plain pass-through. The records of a window are found in a small table of the
+// process, without a call into the system.
 #include "controls/aerobutton/subclass.h"
-
-#include <commctrl.h>
 
 #include <algorithm>
 #include <atomic>
@@ -43,14 +45,58 @@ struct SubclassRecord {
 
 namespace {
 
-LRESULT CALLBACK SubclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                   DWORD_PTR refData);
+// Our procedure in front of one window's own.
+struct WindowHook {
+    HWND window = nullptr;
+    WNDPROC previous = nullptr;
+    // The records in the order attached; a running record stays listed until it returns.
+    std::vector<SubclassRecord*> records;
+    // Calls of our procedure for this window in progress, nested ones included.
+    int depth = 0;
+    bool destroyed = false;  // WM_NCDESTROY has come: the handle may soon name another window
+};
 
-UINT_PTR SubclassId(const SubclassRecord& record) { return reinterpret_cast<UINT_PTR>(&record); }
+// Every hooked window of the process. A hook is used only on its window's thread; the lock
+// guards the list, which windows of several threads may share.
+SRWLOCK g_hooksLock = SRWLOCK_INIT;
+std::vector<std::unique_ptr<WindowHook>> g_hooks;
+
+WindowHook* FindHook(HWND window) {
+    AcquireSRWLockShared(&g_hooksLock);
+    WindowHook* found = nullptr;
+    for (const auto& hook : g_hooks)
+        if (hook->window == window) found = hook.get();
+    ReleaseSRWLockShared(&g_hooksLock);
+    return found;
+}
+
+LRESULT CALLBACK HookProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Gives the window its procedure back when nothing of ours runs for it any more and no
+// record is left, and forgets the hook. A subclass put in front of ours after it would lose
+// its place if ours were taken out, so then ours stays as a pass-through.
+void ReleaseHookIfUnused(WindowHook& hook) {
+    if (hook.depth != 0 || (!hook.records.empty() && !hook.destroyed)) return;
+    if (!hook.destroyed) {
+        if (reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hook.window, GWLP_WNDPROC)) != &HookProcedure) return;
+        SetWindowLongPtrW(hook.window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(hook.previous));
+    }
+    AcquireSRWLockExclusive(&g_hooksLock);
+    const auto entry = std::find_if(g_hooks.begin(), g_hooks.end(), [&hook](const auto& h) { return h.get() == &hook; });
+    std::unique_ptr<WindowHook> released;
+    if (entry != g_hooks.end()) {
+        released = std::move(*entry);
+        g_hooks.erase(entry);
+    }
+    ReleaseSRWLockExclusive(&g_hooksLock);
+}
 
 void Unhook(const SubclassRecord& record) {
-    // Fails only when the window has gone, and then there is nothing left to unhook.
-    RemoveWindowSubclass(record.window, SubclassProcedure, SubclassId(record));
+    WindowHook* hook = FindHook(record.window);
+    if (!hook) return;
+    const auto entry = std::find(hook->records.begin(), hook->records.end(), &record);
+    if (entry != hook->records.end()) hook->records.erase(entry);
+    ReleaseHookIfUnused(*hook);
 }
 
 void Deliver(SubclassRecord& record, bool before, bool& handled, LRESULT& result, HWND window, UINT message,
@@ -65,26 +111,64 @@ void Deliver(SubclassRecord& record, bool before, bool& handled, LRESULT& result
     }
 }
 
-LRESULT CALLBACK SubclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                   DWORD_PTR refData) {
-    auto& record = *reinterpret_cast<SubclassRecord*>(refData);
+// The record attached before `record`, the next one inward; null when `record` is the first.
+SubclassRecord* Inner(const WindowHook& hook, const SubclassRecord* record) {
+    const auto entry = std::find(hook.records.begin(), hook.records.end(), record);
+    return entry == hook.records.begin() || entry == hook.records.end() ? nullptr : *(entry - 1);
+}
+
+// Runs the message through `record` and every record inside it, then the window's own
+// procedure; a null record means the window's own procedure alone.
+LRESULT CallRecord(WindowHook& hook, SubclassRecord* record, HWND window, UINT message, WPARAM wParam,
+                   LPARAM lParam) {
+    if (!record) return CallWindowProcW(hook.previous, window, message, wParam, lParam);
     bool handled = false;
     LRESULT result = 0;
-    ++record.depth;
-    Deliver(record, true, handled, result, window, message, wParam, lParam);
+    ++record->depth;
+    Deliver(*record, true, handled, result, window, message, wParam, lParam);
     if (!handled) {
-        result = DefSubclassProc(window, message, wParam, lParam);
-        Deliver(record, false, handled, result, window, message, wParam, lParam);
+        result = CallRecord(hook, Inner(hook, record), window, message, wParam, lParam);
+        Deliver(*record, false, handled, result, window, message, wParam, lParam);
         // The window is going: its subclass goes with it, and its table forgets it.
-        if (message == WM_NCDESTROY && record.table) record.table->DetachSubclass(window);
+        if (message == WM_NCDESTROY && record->table) record->table->DetachSubclass(window);
     }
-    --record.depth;
-    if (record.depth == 0 && record.detachRequested) {
-        Unhook(record);
+    --record->depth;
+    if (record->depth == 0 && record->detachRequested) {
+        Unhook(*record);
         // Ends the record's life; nothing of it is touched after this line.
-        auto last = std::move(record.keepAlive);
+        auto last = std::move(record->keepAlive);
     }
     return result;
+}
+
+LRESULT CALLBACK HookProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    WindowHook* hook = FindHook(window);
+    // Only hooked windows get this procedure; the check keeps a stray call harmless.
+    if (!hook) return DefWindowProcW(window, message, wParam, lParam);
+    ++hook->depth;
+    if (message == WM_NCDESTROY) hook->destroyed = true;
+    const LRESULT result =
+        CallRecord(*hook, hook->records.empty() ? nullptr : hook->records.back(), window, message, wParam, lParam);
+    --hook->depth;
+    ReleaseHookIfUnused(*hook);
+    return result;
+}
+
+// Puts our procedure in front of the window's own, once per window. Null when refused.
+WindowHook* HookWindow(HWND window) {
+    if (WindowHook* hook = FindHook(window)) return hook;
+    auto hook = std::make_unique<WindowHook>();
+    hook->window = window;
+    // Replacing the procedure sends no message, so the hook is complete before its first call.
+    SetLastError(0);
+    const LONG_PTR previous = SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HookProcedure));
+    if (previous == 0 && GetLastError() != 0) return nullptr;
+    hook->previous = reinterpret_cast<WNDPROC>(previous);
+    AcquireSRWLockExclusive(&g_hooksLock);
+    g_hooks.push_back(std::move(hook));
+    WindowHook* added = g_hooks.back().get();
+    ReleaseSRWLockExclusive(&g_hooksLock);
+    return added;
 }
 
 }  // namespace
@@ -98,8 +182,8 @@ bool SubclassTable::sc_Subclass(HWND window, LONG_PTR userValue, SubclassOwner* 
     DWORD process = 0;
     const DWORD thread = GetWindowThreadProcessId(window, &process);
     if (process != GetCurrentProcessId()) return false;
-    // The system's subclass chain serves only windows of the calling thread, and the records
-    // are read and written without locks, on the thread of the window.
+    // A window's procedure can be replaced only by its own process, and the records are read
+    // and written without locks, on the thread of the window.
     if (thread != GetCurrentThreadId()) return false;
     if (Find(window) != records_.end()) return false;
 
@@ -110,11 +194,12 @@ bool SubclassTable::sc_Subclass(HWND window, LONG_PTR userValue, SubclassOwner* 
     created->table = this;
     SubclassRecord& record = *created;
     records_.push_back(std::move(created));
-    // Installing sends no message, so the record is complete before its first call.
-    if (!SetWindowSubclass(window, SubclassProcedure, SubclassId(record), reinterpret_cast<DWORD_PTR>(&record))) {
+    WindowHook* hook = HookWindow(window);
+    if (!hook) {
         records_.pop_back();
         return false;
     }
+    hook->records.push_back(&record);
     return true;
 }
 

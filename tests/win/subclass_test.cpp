@@ -449,4 +449,61 @@ TEST_F(SubclassTest, AnExceptionFromTheCallbackDoesNotLeaveTheWindowProcedure) {
     EXPECT_EQ(log, (Log{"A before app+1 result=0", "previous app+1", "A after app+1 result=101"}));
 }
 
+// A subclass of another kind, put in front of a window's procedure by hand.
+WNDPROC g_foreignPrevious = nullptr;
+LRESULT CALLBACK ForeignProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message >= WM_APP && g_log) g_log->push_back("foreign " + MessageName(message));
+    return CallWindowProcW(g_foreignPrevious, window, message, wParam, lParam);
+}
+
+TEST_F(SubclassTest, ASubclassPutInFrontOfOursKeepsItsPlaceWhenOursIsDetached) {
+    ASSERT_TRUE(tableA->sc_Subclass(window));
+    tableA->AddSubclassMessage(window, kFirst, kAfterPrevious);
+    g_foreignPrevious = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ForeignProcedure)));
+    EXPECT_EQ(Send(kFirst), 101);
+    tableA->DetachSubclass(window);
+    // Ours cannot be taken out from under the foreign one: it stays, passing messages on.
+    EXPECT_EQ(GetWindowLongPtrW(window, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&ForeignProcedure));
+    EXPECT_EQ(Send(kFirst), 101);
+    // The foreign one leaves as it came; the window still answers, and may be attached again.
+    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_foreignPrevious));
+    EXPECT_EQ(Send(kFirst), 101);
+    ASSERT_TRUE(tableA->sc_Subclass(window));
+    tableA->AddSubclassMessage(window, kFirst, kAfterPrevious);
+    EXPECT_EQ(Send(kFirst), 101);
+    tableA->DetachSubclass(window);
+    EXPECT_TRUE(ProcedureIsThePreviousOne(window));
+    EXPECT_EQ(log, (Log{"foreign app+1", "previous app+1", "A after app+1 result=101", "foreign app+1",
+                        "previous app+1", "previous app+1", "previous app+1", "A after app+1 result=101"}));
+}
+
+// An ANSI window's own procedure: keeps the last text it was given, as the bytes it received.
+std::string g_ansiText;
+LRESULT CALLBACK AnsiProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SETTEXT) g_ansiText = reinterpret_cast<const char*>(lParam);
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+TEST_F(SubclassTest, AnAnsiWindowStillGetsItsTextsInItsOwnCharacterSet) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = AnsiProcedure;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = "TarnwickSubclassAnsiTest";
+    RegisterClassA(&wc);
+    HWND ansi = CreateWindowExA(0, "TarnwickSubclassAnsiTest", "", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(ansi, nullptr);
+    ASSERT_TRUE(tableA->sc_Subclass(ansi));
+    tableA->AddSubclassMessage(ansi, WM_SETTEXT, kAfterPrevious);
+    SendMessageA(ansi, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Morvex"));
+    EXPECT_EQ(g_ansiText, "Morvex");
+    SendMessageW(ansi, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Tarnwick!"));
+    EXPECT_EQ(g_ansiText, "Tarnwick!");
+    EXPECT_EQ(log, (Log{"A after 0xC result=1", "A after 0xC result=1"}));
+    tableA->DetachSubclass(ansi);
+    EXPECT_EQ(GetWindowLongPtrA(ansi, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&AnsiProcedure));
+    DestroyWindow(ansi);
+}
+
 }  // namespace
