@@ -1,6 +1,5 @@
 #include "app/credit_lines.h"
 
-
 #include "app/home_page.h"
 
 namespace app {

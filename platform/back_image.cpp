@@ -25,7 +25,7 @@ void BackImage::EnsureSize(int width, int height, COLORREF fill) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = newWidth;
-    info.bmiHeader.biHeight = -newHeight;  // top-down: row y starts at bits + y * width
+    info.bmiHeader.biHeight = -newHeight;  // top-down: row y starts at bits + y * stride
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 24;
     info.bmiHeader.biCompression = BI_RGB;
