@@ -1,15 +1,13 @@
 #include "platform/font_description.h"
 
 #include "platform/rounding.h"
+#include "platform/screen.h"
 
 namespace platform {
 
 UniqueFont CreateFontFromDescription(const FontDescription& font) {
-    int dpi = 96;
-    {
-        WindowDC screen(nullptr);
-        if (screen) dpi = GetDeviceCaps(screen.get(), LOGPIXELSY);
-    }
+    const int screenDpi = ScreenDotsPerInchY();
+    const int dpi = screenDpi > 0 ? screenDpi : 96;
     LOGFONTW lf{};
     lf.lfHeight = -RoundHalfEven(font.size * dpi / 72.0);
     lf.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;

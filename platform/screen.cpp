@@ -9,15 +9,32 @@
 namespace platform {
 
 namespace {
-int TwipsPerPixel(int capability) {
+int AskDotsPerInch(int capability) {
     WindowDC screen(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen.get(), capability) : 0;
+    return screen ? GetDeviceCaps(screen.get(), capability) : 0;
+}
+
+int TwipsPerPixel(int dpi) {
     // A screen finer than 1440 dots per inch still counts one twip per pixel, never zero.
     return dpi > 0 ? std::max(1, 1440 / dpi) : 15;
 }
 }  // namespace
 
-int TwipsPerPixelX() { return TwipsPerPixel(LOGPIXELSX); }
-int TwipsPerPixelY() { return TwipsPerPixel(LOGPIXELSY); }
+// The screen's dots per inch are fixed for the life of the process (a later change of the
+// system setting reaches a program of this kind only when it starts again), while asking for
+// them takes a screen DC, two calls into the window system. Every conversion of a position
+// and every font asks, so the answer is kept from the first question.
+int ScreenDotsPerInchX() {
+    static const int dpi = AskDotsPerInch(LOGPIXELSX);
+    return dpi;
+}
+
+int ScreenDotsPerInchY() {
+    static const int dpi = AskDotsPerInch(LOGPIXELSY);
+    return dpi;
+}
+
+int TwipsPerPixelX() { return TwipsPerPixel(ScreenDotsPerInchX()); }
+int TwipsPerPixelY() { return TwipsPerPixel(ScreenDotsPerInchY()); }
 
 }  // namespace platform
