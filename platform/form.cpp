@@ -7,7 +7,17 @@
 namespace platform {
 
 bool Form::CreateForm(std::wstring_view caption, DWORD style, int widthPixels, int heightPixels) {
-    return CreateSurface(0, caption, style, CW_USEDEFAULT, CW_USEDEFAULT, widthPixels, heightPixels, nullptr);
+    // Created where it will be shown: moving a top-level window later costs a round trip to
+    // the display.
+    const POINT origin = CentredOrigin(widthPixels, heightPixels);
+    return CreateSurface(0, caption, style, origin.x, origin.y, widthPixels, heightPixels, nullptr);
+}
+
+POINT Form::CentredOrigin(int widthPixels, int heightPixels) {
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    return POINT{work.left + (work.right - work.left - widthPixels) / 2,
+                 work.top + (work.bottom - work.top - heightPixels) / 2};
 }
 
 void Form::SetOuterSizeTwips(double width, double height) {
@@ -18,11 +28,8 @@ double Form::OuterWidthTwips() const { return static_cast<double>(WidthPixels())
 double Form::OuterHeightTwips() const { return static_cast<double>(HeightPixels()) * TwipsPerPixelY(); }
 
 void Form::ShowCentred() {
-    RECT work{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    const int left = work.left + (work.right - work.left - WidthPixels()) / 2;
-    const int top = work.top + (work.bottom - work.top - HeightPixels()) / 2;
-    SetWindowPos(hwnd(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const POINT origin = CentredOrigin(WidthPixels(), HeightPixels());
+    MovePixels(origin.x, origin.y);
     shown_ = true;
     const int before = resizesSeen_;
     ShowWindow(hwnd(), SW_SHOW);

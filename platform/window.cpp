@@ -93,11 +93,17 @@ int Window::ClientHeightPixels() const {
     return r.bottom;
 }
 
+// A move or resize that changes nothing is not passed on: the window system would still
+// send the position messages and, for a top-level window, synchronise with the display.
 void Window::MovePixels(int left, int top) {
+    const RECT now = RectInParent();
+    if (now.left == left && now.top == top) return;
     SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Window::ResizePixels(int width, int height) {
+    const RECT now = RectInParent();
+    if (now.right - now.left == width && now.bottom - now.top == height) return;
     SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -1,6 +1,7 @@
 #include "platform/form.h"
 #include "platform/gdi_owner.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -218,6 +219,73 @@ TEST(FormTest, FirstShowingRaisesResizeOnceAtLeastAndCentres) {
     GetWindowRect(form.hwnd(), &rect);
     EXPECT_LE(std::abs((rect.left + rect.right) / 2 - (work.left + work.right) / 2), 1);
     EXPECT_LE(std::abs((rect.top + rect.bottom) / 2 - (work.top + work.bottom) / 2), 1);
+}
+
+// Counts the position changes and paints a window receives.
+struct WindowMessageCount {
+    int positionChanges = 0;
+    int paints = 0;
+
+    static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                      DWORD_PTR data) {
+        auto& self = *reinterpret_cast<WindowMessageCount*>(data);
+        if (message == WM_WINDOWPOSCHANGING) ++self.positionChanges;
+        if (message == WM_PAINT) ++self.paints;
+        return DefSubclassProc(hwnd, message, wParam, lParam);
+    }
+    void Attach(HWND hwnd) { SetWindowSubclass(hwnd, &Procedure, 1, reinterpret_cast<DWORD_PTR>(this)); }
+    static void Detach(HWND hwnd) { RemoveWindowSubclass(hwnd, &Procedure, 1); }
+};
+
+TEST(FormTest, IsCreatedCentredBeforeItIsShown) {
+    TestForm form;
+    ASSERT_FALSE(IsWindowVisible(form.hwnd()));
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    RECT rect{};
+    GetWindowRect(form.hwnd(), &rect);
+    EXPECT_EQ(rect.right - rect.left, 300);
+    EXPECT_LE(std::abs((rect.left + rect.right) / 2 - (work.left + work.right) / 2), 1);
+    EXPECT_LE(std::abs((rect.top + rect.bottom) / 2 - (work.top + work.bottom) / 2), 1);
+}
+
+TEST(WindowTest, AMoveOrResizeToWhereTheWindowIsChangesNothing) {
+    TestForm form;
+    WindowMessageCount count;
+    count.Attach(form.hwnd());
+    const RECT before = form.RectInParent();
+    form.ResizePixels(before.right - before.left, before.bottom - before.top);
+    form.MovePixels(before.left, before.top);
+    EXPECT_EQ(count.positionChanges, 0);
+    form.ResizePixels(250, 150);
+    EXPECT_EQ(count.positionChanges, 1);
+    EXPECT_EQ(form.WidthPixels(), 250);
+    EXPECT_EQ(form.HeightPixels(), 150);
+    form.MovePixels(before.left + 7, before.top);
+    EXPECT_EQ(count.positionChanges, 2);
+    EXPECT_EQ(form.RectInParent().left, before.left + 7);
+    WindowMessageCount::Detach(form.hwnd());
+}
+
+TEST(WindowTest, RefreshPaintsOnlyASurfaceThatShows) {
+    TestForm form;
+    platform::PictureBox box;
+    ASSERT_TRUE(box.CreateChild(form.hwnd(), L"box", RECT{10, 10, 60, 40}, true));
+    box.SetAutoRedraw(true);
+    WindowMessageCount count;
+    count.Attach(box.hwnd());
+    box.Refresh();
+    EXPECT_EQ(count.paints, 0) << "the form is hidden";
+    ShowWindow(form.hwnd(), SW_SHOWNOACTIVATE);
+    UpdateWindow(form.hwnd());
+    const int afterShowing = count.paints;
+    EXPECT_GE(afterShowing, 1) << "showing paints it whole";
+    box.Refresh();
+    EXPECT_EQ(count.paints, afterShowing + 1) << "a refresh paints at once";
+    box.SetVisible(false);
+    box.Refresh();
+    EXPECT_EQ(count.paints, afterShowing + 1) << "the box itself is hidden";
+    WindowMessageCount::Detach(box.hwnd());
 }
 
 }  // namespace
