@@ -1,16 +1,33 @@
 #include "platform/timer.h"
 
+#include <vector>
+
 namespace platform {
 
 namespace {
-constexpr UINT_PTR kTimerId = 1;
-}
+// The armed timers of the process: a thread timer's tick carries only its id, which is the
+// system's own and is only known unique within the thread that armed it (and which the tick
+// comes to). The lock keeps timers of other threads apart.
+struct ArmedTimer {
+    DWORD thread;
+    UINT_PTR id;
+    Timer* timer;
+};
 
-Timer::Timer() { Create(L"TarnwickTimer", 0, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, 0); }
+SRWLOCK g_armedLock = SRWLOCK_INIT;
+std::vector<ArmedTimer> g_armed;
 
-Timer::~Timer() {
-    if (IsAlive()) KillTimer(hwnd(), kTimerId);
-}
+class ArmedTable {
+public:
+    ArmedTable() { AcquireSRWLockExclusive(&g_armedLock); }
+    ~ArmedTable() { ReleaseSRWLockExclusive(&g_armedLock); }
+    ArmedTable(const ArmedTable&) = delete;
+    ArmedTable& operator=(const ArmedTable&) = delete;
+    std::vector<ArmedTimer>& entries() { return g_armed; }
+};
+}  // namespace
+
+Timer::~Timer() { Disarm(); }
 
 void Timer::SetInterval(unsigned milliseconds) {
     interval_ = milliseconds;
@@ -22,18 +39,46 @@ void Timer::SetEnabled(bool enabled) {
     Rearm();
 }
 
-void Timer::Rearm() {
-    if (!IsAlive()) return;
-    KillTimer(hwnd(), kTimerId);
-    if (enabled_ && interval_ > 0) SetTimer(hwnd(), kTimerId, interval_, nullptr);
+void Timer::Destroy() {
+    Disarm();
+    alive_ = false;
 }
 
-LRESULT Timer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_TIMER && wParam == kTimerId) {
-        if (onTick) onTick();
-        return 0;
+void Timer::Disarm() {
+    if (!id_) return;
+    KillTimer(nullptr, id_);
+    id_ = 0;
+    ArmedTable table;
+    std::erase_if(table.entries(), [this](const ArmedTimer& entry) { return entry.timer == this; });
+}
+
+void Timer::Rearm() {
+    Disarm();
+    if (!alive_ || !enabled_ || interval_ == 0) return;
+    const UINT_PTR id = SetTimer(nullptr, 0, interval_, &Timer::Tick);
+    if (!id) return;  // no timer left in the system: the timer stays quiet
+    try {
+        ArmedTable table;
+        table.entries().push_back(ArmedTimer{GetCurrentThreadId(), id, this});
+    } catch (...) {
+        KillTimer(nullptr, id);  // not left running unrecorded
+        throw;
     }
-    return Window::OnMessage(message, wParam, lParam);
+    id_ = id;
+}
+
+void CALLBACK Timer::Tick(HWND, UINT, UINT_PTR id, DWORD) {
+    const DWORD thread = GetCurrentThreadId();
+    Timer* timer = nullptr;
+    {
+        ArmedTable table;
+        for (const ArmedTimer& entry : table.entries()) {
+            if (entry.thread == thread && entry.id == id) timer = entry.timer;
+        }
+    }
+    // A tick already queued when its timer was killed finds no entry and is dropped. The
+    // handler runs unlocked: it may arm or kill timers itself.
+    if (timer && timer->onTick) timer->onTick();
 }
 
 }  // namespace platform
