@@ -81,6 +81,25 @@ TEST_F(ShapeTest, ThePaintRebuildsTheRegionOnlyWhenTheLayoutIsDirty) {
     EXPECT_FALSE(button->LayoutDirty());
 }
 
+LRESULT CALLBACK CountPositionChanges(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                      DWORD_PTR data) {
+    if (message == WM_WINDOWPOSCHANGING) ++*reinterpret_cast<int*>(data);
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+TEST_F(ShapeTest, ALayoutWithTheRegionTheWindowHasLeavesItAlone) {
+    Create();
+    int changes = 0;
+    SetWindowSubclass(button->hWnd(), &CountPositionChanges, 1, reinterpret_cast<DWORD_PTR>(&changes));
+    button->Refresh();
+    EXPECT_EQ(changes, 0) << "the same region is not set again";
+    EXPECT_FALSE(button->LayoutDirty());
+    button->SetButtonShape(ShapeSquare);
+    EXPECT_GE(changes, 1) << "a new shape is a new region";
+    EXPECT_TRUE(InRegion(button->hWnd(), 0, 0));
+    RemoveWindowSubclass(button->hWnd(), &CountPositionChanges, 1);
+}
+
 // ---- resizing ----
 
 // Records every size the button's window takes and every paint in between: a paint clears
