@@ -208,7 +208,9 @@ void SurfaceWindow::Print(std::wstring_view text) {
 }
 
 void SurfaceWindow::Refresh() {
-    if (!IsAlive()) return;
+    // A window that does not show (itself or a parent hidden) has nothing on screen to bring
+    // up to date, and is painted whole when it comes to show.
+    if (!IsAlive() || !IsWindowVisible(hwnd())) return;
     InvalidateRect(hwnd(), nullptr, FALSE);
     UpdateWindow(hwnd());
 }
