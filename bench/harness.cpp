@@ -7,27 +7,54 @@
 
 namespace bench {
 
-double MedianMicroseconds(const std::function<void()>& work, int repetitions,
-                          const std::function<void()>& cleanup) {
-    LARGE_INTEGER frequency{};
-    QueryPerformanceFrequency(&frequency);
-    for (int i = 0; i < 3; ++i) {
-        work();
-        if (cleanup) cleanup();
-    }
-    std::vector<double> samples;
-    samples.reserve(static_cast<size_t>(repetitions));
-    for (int i = 0; i < repetitions; ++i) {
-        LARGE_INTEGER start{}, end{};
-        QueryPerformanceCounter(&start);
-        work();
-        QueryPerformanceCounter(&end);
-        if (cleanup) cleanup();
-        samples.push_back(static_cast<double>(end.QuadPart - start.QuadPart) * 1e6 /
-                          static_cast<double>(frequency.QuadPart));
-    }
+namespace {
+constexpr int kWarmUps = 3;
+
+double Median(std::vector<double>& samples) {
     std::nth_element(samples.begin(), samples.begin() + static_cast<long>(samples.size() / 2), samples.end());
     return samples[samples.size() / 2];
+}
+
+// One timed call, in microseconds; the cleanup runs after the clock has stopped.
+double TimeOnce(const Timed& timed) {
+    static const double ticksPerMicrosecond = [] {
+        LARGE_INTEGER frequency{};
+        QueryPerformanceFrequency(&frequency);
+        return static_cast<double>(frequency.QuadPart) / 1e6;
+    }();
+    LARGE_INTEGER start{}, end{};
+    QueryPerformanceCounter(&start);
+    timed.work();
+    QueryPerformanceCounter(&end);
+    if (timed.cleanup) timed.cleanup();
+    return static_cast<double>(end.QuadPart - start.QuadPart) / ticksPerMicrosecond;
+}
+}  // namespace
+
+double MedianMicroseconds(const std::function<void()>& work, int repetitions,
+                          const std::function<void()>& cleanup) {
+    const Timed timed{work, cleanup};
+    for (int i = 0; i < kWarmUps; ++i) TimeOnce(timed);
+    std::vector<double> samples;
+    samples.reserve(static_cast<size_t>(repetitions));
+    for (int i = 0; i < repetitions; ++i) samples.push_back(TimeOnce(timed));
+    return Median(samples);
+}
+
+PairedMedians PairedMedianMicroseconds(const Timed& work, const Timed& baseline, int repetitions) {
+    for (int i = 0; i < kWarmUps; ++i) {
+        TimeOnce(baseline);
+        TimeOnce(work);
+    }
+    std::vector<double> workSamples;
+    std::vector<double> baselineSamples;
+    workSamples.reserve(static_cast<size_t>(repetitions));
+    baselineSamples.reserve(static_cast<size_t>(repetitions));
+    for (int i = 0; i < repetitions; ++i) {
+        baselineSamples.push_back(TimeOnce(baseline));
+        workSamples.push_back(TimeOnce(work));
+    }
+    return PairedMedians{Median(workSamples), Median(baselineSamples)};
 }
 
 void PrintTable(const std::vector<Row>& rows) {

@@ -13,6 +13,21 @@ namespace bench {
 double MedianMicroseconds(const std::function<void()>& work, int repetitions,
                           const std::function<void()>& cleanup = {});
 
+// A piece of work to time and what undoes it afterwards, untimed (may be empty).
+struct Timed {
+    std::function<void()> work;
+    std::function<void()> cleanup;
+};
+
+struct PairedMedians {
+    double work;
+    double baseline;
+};
+
+// Medians of work and of its baseline, in microseconds, timed in turns (baseline, work,
+// baseline, work, ...) so that whatever else the machine is doing weighs on both alike.
+PairedMedians PairedMedianMicroseconds(const Timed& work, const Timed& baseline, int repetitions);
+
 struct Row {
     std::string figure;
     double microseconds;
