@@ -65,12 +65,34 @@ LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return SurfaceWindow::OnMessage(message, wParam, lParam);
     }
+    if (message == WM_NCPAINT || message == WM_NCACTIVATE) {
+        // With its frame cut away by the window region, nothing of the frame shows: the
+        // system's caption painting would only draw what no one sees. Activation itself
+        // still goes through the default handling (-1: without painting).
+        if (FrameCutAway()) return message == WM_NCPAINT ? 0 : DefaultProc(message, wParam, -1);
+        return SurfaceWindow::OnMessage(message, wParam, lParam);
+    }
     if (message == WM_DESTROY) {
         if (onUnload) onUnload();
         if (quitOnUnload_) PostQuitMessage(0);
         return 0;
     }
     return SurfaceWindow::OnMessage(message, wParam, lParam);
+}
+
+bool Form::FrameCutAway() const {
+    RECT box{};
+    const int kind = GetWindowRgnBox(hwnd(), &box);
+    if (kind != SIMPLEREGION && kind != COMPLEXREGION) return false;  // no region: the frame shows
+    // The client area in the coordinates of the window region (the window's top left is 0, 0).
+    RECT window{};
+    GetWindowRect(hwnd(), &window);
+    POINT clientOrigin{0, 0};
+    ClientToScreen(hwnd(), &clientOrigin);
+    const int left = clientOrigin.x - window.left;
+    const int top = clientOrigin.y - window.top;
+    return box.left >= left && box.top >= top && box.right <= left + ClientWidthPixels() &&
+           box.bottom <= top + ClientHeightPixels();
 }
 
 bool PictureBox::CreateChild(HWND parent, std::wstring_view name, RECT rect, bool visible) {

@@ -40,6 +40,9 @@ protected:
     void OnSized(WPARAM kind) override;
 
 private:
+    // Whether the window region leaves nothing but the client area to show.
+    bool FrameCutAway() const;
+
     bool shown_ = false;
     HWND lastFocus_ = nullptr;  // the child that had the focus when the form was deactivated
     int resizesSeen_ = 0;

@@ -288,4 +288,25 @@ TEST(WindowTest, RefreshPaintsOnlyASurfaceThatShows) {
     WindowMessageCount::Detach(box.hwnd());
 }
 
+TEST(FormTest, AFormWithItsFrameCutAwayStillTakesAndGivesUpActivation) {
+    TestForm form;
+    TestForm other;
+    RECT client{};
+    GetClientRect(form.hwnd(), &client);
+    POINT origin{0, 0};
+    ClientToScreen(form.hwnd(), &origin);
+    RECT window{};
+    GetWindowRect(form.hwnd(), &window);
+    const int left = origin.x - window.left;
+    const int top = origin.y - window.top;
+    SetWindowRgn(form.hwnd(), CreateRectRgn(left, top, left + client.right, top + client.bottom), FALSE);
+    form.ShowCentred();
+    EXPECT_EQ(GetActiveWindow(), form.hwnd());
+    ShowWindow(other.hwnd(), SW_SHOW);
+    EXPECT_EQ(GetActiveWindow(), other.hwnd());
+    SetActiveWindow(form.hwnd());
+    EXPECT_EQ(GetActiveWindow(), form.hwnd());
+    EXPECT_TRUE(SendMessageW(form.hwnd(), WM_NCACTIVATE, TRUE, 0)) << "activation is allowed";
+}
+
 }  // namespace
