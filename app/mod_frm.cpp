@@ -45,7 +45,8 @@ void FormPaintTitle(FrmDictionary& window, std::wstring_view title, int textLeft
     const std::string text = platform::ToAnsi(title);
     DrawTextA(window.hDC(), text.c_str(), static_cast<int>(text.size()), &box, 0);
 
-    window.SetCaption(layout::kTitle);
+    // A caption is set only when it changes: setting one repaints the frame.
+    if (window.Caption() != layout::kTitle) window.SetCaption(layout::kTitle);
 }
 
 void FormRoundRegion(platform::Form& window) {

@@ -51,7 +51,7 @@ bool SurfaceWindow::CreateSurface(DWORD exStyle, std::wstring_view title, DWORD 
 void SurfaceWindow::SetAutoRedraw(bool on) {
     if (autoRedraw_ == on) return;
     autoRedraw_ = on;
-    if (IsAlive()) InvalidateRect(hwnd(), nullptr, FALSE);
+    InvalidateShown(nullptr);
 }
 
 double SurfaceWindow::ScaleWidth() const { return PixelsToUnitsX(ClientWidthPixels()); }
@@ -123,7 +123,7 @@ void SurfaceWindow::SetFontBold(bool bold) {
 void SurfaceWindow::SetPicture(PicturePtr picture) {
     picture_ = std::move(picture);
     if (autoRedraw_) Cls();
-    if (IsAlive()) InvalidateRect(hwnd(), nullptr, FALSE);
+    InvalidateShown(nullptr);
 }
 
 void SurfaceWindow::SetCaption(std::wstring_view caption) {
@@ -154,9 +154,16 @@ void SurfaceWindow::Cls() {
 }
 
 void SurfaceWindow::InvalidateImage() {
-    if (invalidated_ || !IsAlive()) return;
-    InvalidateRect(hwnd(), nullptr, FALSE);
-    invalidated_ = true;
+    if (!invalidated_) invalidated_ = InvalidateShown(nullptr);
+}
+
+bool SurfaceWindow::InvalidateShown(const RECT* rect) {
+    // A window that does not show (itself or a parent hidden) has nothing on screen to bring
+    // up to date and is painted whole when it comes to show; asking the window system to
+    // invalidate it anyway is a round trip for nothing.
+    if (!IsAlive() || !IsWindowVisible(hwnd())) return false;
+    InvalidateRect(hwnd(), rect, FALSE);
+    return true;
 }
 
 HDC SurfaceWindow::hDC() {
@@ -208,11 +215,7 @@ void SurfaceWindow::Print(std::wstring_view text) {
 }
 
 void SurfaceWindow::Refresh() {
-    // A window that does not show (itself or a parent hidden) has nothing on screen to bring
-    // up to date, and is painted whole when it comes to show.
-    if (!IsAlive() || !IsWindowVisible(hwnd())) return;
-    InvalidateRect(hwnd(), nullptr, FALSE);
-    UpdateWindow(hwnd());
+    if (InvalidateShown(nullptr)) UpdateWindow(hwnd());
 }
 
 ImageControl& SurfaceWindow::AddImage(std::wstring name, RECT rect, PicturePtr picture) {
@@ -226,7 +229,7 @@ ImageControl& SurfaceWindow::AddImage(std::wstring name, RECT rect, PicturePtr p
 
 void SurfaceWindow::UpdateImage(ImageControl& image) {
     if (toolTips_) RegisterToolTip(image);
-    if (IsAlive()) InvalidateRect(hwnd(), &image.rect, FALSE);
+    InvalidateShown(&image.rect);
 }
 
 void SurfaceWindow::RegisterToolTip(ImageControl& image) {

@@ -147,6 +147,8 @@ private:
 
     // Marks the window for a repaint from the back image, once until the repaint comes.
     void InvalidateImage();
+    // Invalidates rect (all when null) of a window that shows; false for one that does not.
+    bool InvalidateShown(const RECT* rect);
 
     UniqueFont font_;  // declared before the back image: the image's DC goes first
     // The font before the last change, kept: text drawn in two weights in turn (bold and
