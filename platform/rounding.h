@@ -11,7 +11,11 @@ namespace platform {
 // 32-bit range saturate and NaN gives 0, so callers never meet undefined conversions.
 inline std::int32_t RoundHalfEven(double value) {
     if (std::isnan(value)) return 0;
-    const double r = std::nearbyint(value);  // the default rounding mode is to nearest, ties to even
+    // The default rounding mode rounds to nearest, ties to even. rint is nearbyint without the
+    // saving and restoring of the floating-point environment (nearbyint keeps the inexact
+    // flag, which nothing here reads), and several times faster where colours are blended
+    // pixel by pixel.
+    const double r = std::rint(value);
     if (r >= static_cast<double>(std::numeric_limits<std::int32_t>::max()))
         return std::numeric_limits<std::int32_t>::max();
     if (r <= static_cast<double>(std::numeric_limits<std::int32_t>::min()))
