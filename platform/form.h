@@ -1,15 +1,16 @@
 // A top-level form: a framed window with a persistent drawing surface, sized in twips,
-// shown centred, and reporting its resizes once it has been shown.
+// shown centred, reporting its resizes once it has been shown, and moving the focus between
+// its controls when one of them asks (kMoveFocusMessage).
 #pragma once
 
 #include <functional>
 #include <string_view>
 
-#include "platform/surface_window.h"
+#include "platform/image_surface.h"
 
 namespace platform {
 
-class Form : public SurfaceWindow {
+class Form : public ImageSurface {
 public:
     // Ends the message loop when the form is destroyed.
     void SetQuitOnUnload(bool quit) { quitOnUnload_ = quit; }
@@ -50,7 +51,7 @@ private:
 };
 
 // A child window with a persistent drawing surface: the picture box.
-class PictureBox : public SurfaceWindow {
+class PictureBox : public ImageSurface {
 public:
     PictureBox() = default;
     // Position and size in pixels of the parent's client area; no border.

@@ -1,8 +1,5 @@
 #include "platform/surface_window.h"
 
-#include <commctrl.h>
-
-#include <algorithm>
 #include <cmath>
 
 #include "platform/rounding.h"
@@ -13,25 +10,6 @@ namespace platform {
 namespace {
 constexpr wchar_t kSurfaceClass[] = L"TarnwickSurface";
 
-int ButtonsHeld(WPARAM keys) {
-    int held = 0;
-    if (keys & MK_LBUTTON) held |= kLeftButton;
-    if (keys & MK_RBUTTON) held |= kRightButton;
-    if (keys & MK_MBUTTON) held |= kMiddleButton;
-    return held;
-}
-
-int ShiftState(WPARAM keys) {
-    int shift = 0;
-    if (keys & MK_SHIFT) shift |= 1;
-    if (keys & MK_CONTROL) shift |= 2;
-    if (GetKeyState(VK_MENU) < 0) shift |= 4;
-    return shift;
-}
-
-bool Contains(const RECT& rect, int x, int y) {
-    return x >= rect.left && x < rect.right && y >= rect.top && y < rect.bottom;
-}
 }  // namespace
 
 SurfaceWindow::~SurfaceWindow() {
@@ -218,49 +196,6 @@ void SurfaceWindow::Refresh() {
     if (InvalidateShown(nullptr)) UpdateWindow(hwnd());
 }
 
-ImageControl& SurfaceWindow::AddImage(std::wstring name, RECT rect, PicturePtr picture) {
-    auto image = std::make_unique<ImageControl>();
-    image->name = std::move(name);
-    image->rect = rect;
-    image->picture = std::move(picture);
-    images_.push_back(std::move(image));
-    return *images_.back();
-}
-
-void SurfaceWindow::UpdateImage(ImageControl& image) {
-    if (toolTips_) RegisterToolTip(image);
-    InvalidateShown(&image.rect);
-}
-
-void SurfaceWindow::RegisterToolTip(ImageControl& image) {
-    const auto index = std::find_if(images_.begin(), images_.end(),
-                                    [&](const auto& candidate) { return candidate.get() == &image; }) -
-                       images_.begin();
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_SUBCLASS;
-    tool.hwnd = hwnd();
-    tool.uId = static_cast<UINT_PTR>(index + 1);
-    tool.rect = image.rect;
-    tool.lpszText = image.toolTip.data();
-    SendMessageW(toolTips_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    if (!image.toolTip.empty() && image.visible) SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-}
-
-void SurfaceWindow::EnsureToolTips() {
-    // The tooltip window is a top-level window of its own, which is costly to create, and
-    // is only needed once the pointer comes over the surface.
-    if (toolTips_ || !IsAlive()) return;
-    const bool anyTip = std::any_of(images_.begin(), images_.end(),
-                                    [](const auto& image) { return !image->toolTip.empty() && image->visible; });
-    if (!anyTip) return;
-    toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr,
-                                GetModuleHandleW(nullptr), nullptr);
-    if (!toolTips_) return;
-    for (const auto& image : images_) RegisterToolTip(*image);
-}
-
 void SurfaceWindow::Paint() {
     invalidated_ = false;
     PaintDC paint(hwnd());
@@ -275,81 +210,7 @@ void SurfaceWindow::Paint() {
         FillRect(paint.get(), &all, brush.get());
         if (picture_) picture_->Draw(paint.get(), 0, 0);
     }
-    for (const auto& image : images_) {
-        if (!image->visible || !image->picture) continue;
-        const int saved = SaveDC(paint.get());
-        IntersectClipRect(paint.get(), image->rect.left, image->rect.top, image->rect.right, image->rect.bottom);
-        image->picture->Draw(paint.get(), image->rect.left, image->rect.top);
-        RestoreDC(paint.get(), saved);
-    }
-}
-
-int SurfaceWindow::HitTest(int x, int y) const {
-    for (int i = static_cast<int>(images_.size()) - 1; i >= 0; --i) {
-        const auto& image = *images_[static_cast<size_t>(i)];
-        if (image.visible && Contains(image.rect, x, y)) return i;
-    }
-    return -1;
-}
-
-MouseHandlers& SurfaceWindow::HandlersOf(int target) {
-    return target < 0 ? mouse : images_[static_cast<size_t>(target)]->mouse;
-}
-
-MouseEvent SurfaceWindow::MakeEvent(int target, int button, WPARAM keys, LPARAM lParam) const {
-    int x = MouseX(lParam);
-    int y = MouseY(lParam);
-    if (target >= 0) {
-        x -= images_[static_cast<size_t>(target)]->rect.left;
-        y -= images_[static_cast<size_t>(target)]->rect.top;
-    }
-    return MouseEvent{button, ShiftState(keys), static_cast<float>(PixelsToUnitsX(x)),
-                      static_cast<float>(PixelsToUnitsY(y))};
-}
-
-void SurfaceWindow::OnMouseButton(UINT message, WPARAM wParam, LPARAM lParam) {
-    int button = kLeftButton;
-    bool down = true;
-    switch (message) {
-        case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK: button = kLeftButton; break;
-        case WM_RBUTTONDOWN: case WM_RBUTTONDBLCLK: button = kRightButton; break;
-        case WM_MBUTTONDOWN: case WM_MBUTTONDBLCLK: button = kMiddleButton; break;
-        case WM_LBUTTONUP: button = kLeftButton; down = false; break;
-        case WM_RBUTTONUP: button = kRightButton; down = false; break;
-        case WM_MBUTTONUP: button = kMiddleButton; down = false; break;
-        default: return;
-    }
-    const int x = MouseX(lParam);
-    const int y = MouseY(lParam);
-    if (down) {
-        if (pressedTarget_ == -2) {
-            pressedTarget_ = HitTest(x, y);
-            SetCapture(hwnd());
-        }
-        const int target = pressedTarget_;
-        if (auto& handler = HandlersOf(target).down) handler(MakeEvent(target, button, wParam, lParam));
-        return;
-    }
-    if (pressedTarget_ == -2) return;  // the press began elsewhere or a modal loop took it
-    const int target = pressedTarget_;
-    const bool released = ButtonsHeld(wParam) == 0;
-    if (released) {
-        pressedTarget_ = -2;
-        ReleaseCapture();
-    }
-    if (auto& handler = HandlersOf(target).up) handler(MakeEvent(target, button, wParam, lParam));
-    RECT client{};
-    GetClientRect(hwnd(), &client);
-    const bool over = Contains(client, x, y) && HitTest(x, y) == target;
-    if (button == kLeftButton && over) {
-        if (auto& handler = HandlersOf(target).click) handler();
-    }
-}
-
-void SurfaceWindow::OnMouseMove(WPARAM wParam, LPARAM lParam) {
-    EnsureToolTips();
-    const int target = pressedTarget_ != -2 ? pressedTarget_ : HitTest(MouseX(lParam), MouseY(lParam));
-    if (auto& handler = HandlersOf(target).move) handler(MakeEvent(target, ButtonsHeld(wParam), wParam, lParam));
+    PaintOver(paint.get());
 }
 
 LRESULT SurfaceWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -363,18 +224,6 @@ LRESULT SurfaceWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             backImage_.EnsureSize(LOWORD(lParam), HIWORD(lParam), backColor_);
             ApplyDrawingAttributes();
             OnSized(wParam);
-            return 0;
-        case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
-        case WM_LBUTTONDBLCLK: case WM_RBUTTONDBLCLK: case WM_MBUTTONDBLCLK:
-        case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP:
-            OnMouseButton(message, wParam, lParam);
-            return 0;
-        case WM_MOUSEMOVE:
-            OnMouseMove(wParam, lParam);
-            return 0;
-        case WM_CAPTURECHANGED:
-            // A modal loop (the window-move loop of a drag) took the mouse: the press is over.
-            if (reinterpret_cast<HWND>(lParam) != hwnd()) pressedTarget_ = -2;
             return 0;
         default:
             return Window::OnMessage(message, wParam, lParam);

@@ -49,8 +49,4 @@ private:
     HWND hwnd_ = nullptr;
 };
 
-// Position of the mouse in a mouse message's lParam (signed: captured moves can be negative).
-inline int MouseX(LPARAM lParam) { return static_cast<short>(LOWORD(lParam)); }
-inline int MouseY(LPARAM lParam) { return static_cast<short>(HIWORD(lParam)); }
-
 }  // namespace platform

@@ -1,0 +1,58 @@
+// The held mouse buttons and modifier keys of an input message, decoded in one place for
+// every window: buttons 1 left, 2 right, 4 middle; Shift 1, Ctrl 2, Alt 4.
+#pragma once
+
+#include <windows.h>
+
+namespace platform {
+
+inline constexpr int kLeftButton = 1;
+inline constexpr int kRightButton = 2;
+inline constexpr int kMiddleButton = 4;
+
+inline constexpr int kShiftKey = 1;
+inline constexpr int kCtrlKey = 2;
+inline constexpr int kAltKey = 4;
+
+// The buttons a mouse message's wParam reports as held.
+inline int HeldButtons(WPARAM keys) {
+    int held = 0;
+    if (keys & MK_LBUTTON) held |= kLeftButton;
+    if (keys & MK_RBUTTON) held |= kRightButton;
+    if (keys & MK_MBUTTON) held |= kMiddleButton;
+    return held;
+}
+
+// The modifiers of a mouse message: Shift and Ctrl as its wParam reports them, Alt (which a
+// mouse message does not carry) from the thread's key state.
+inline int MouseShiftState(WPARAM keys) {
+    int shift = 0;
+    if (keys & MK_SHIFT) shift |= kShiftKey;
+    if (keys & MK_CONTROL) shift |= kCtrlKey;
+    if (GetKeyState(VK_MENU) < 0) shift |= kAltKey;
+    return shift;
+}
+
+// The modifiers held when the keyboard message being handled was sent.
+inline int KeyShiftState() {
+    int shift = 0;
+    if (GetKeyState(VK_SHIFT) < 0) shift |= kShiftKey;
+    if (GetKeyState(VK_CONTROL) < 0) shift |= kCtrlKey;
+    if (GetKeyState(VK_MENU) < 0) shift |= kAltKey;
+    return shift;
+}
+
+// The button a mouse button message is about (left for an unknown one).
+inline int ButtonOfMessage(UINT message) {
+    switch (message) {
+        case WM_RBUTTONDOWN: case WM_RBUTTONUP: case WM_RBUTTONDBLCLK: return kRightButton;
+        case WM_MBUTTONDOWN: case WM_MBUTTONUP: case WM_MBUTTONDBLCLK: return kMiddleButton;
+        default: return kLeftButton;
+    }
+}
+
+// Position of the mouse in a mouse message's lParam (signed: captured moves can be negative).
+inline int MouseX(LPARAM lParam) { return static_cast<short>(LOWORD(lParam)); }
+inline int MouseY(LPARAM lParam) { return static_cast<short>(HIWORD(lParam)); }
+
+}  // namespace platform
