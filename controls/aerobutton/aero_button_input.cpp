@@ -25,13 +25,6 @@ void AeroButton::ReleaseCapture() {
     if (GetCapture() == hWnd()) ::ReleaseCapture();
 }
 
-bool AeroButton::IsOverButton() const {
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    // The window region takes the cut-off corners out of the window, so they count as outside.
-    return WindowFromPoint(cursor) == hWnd();
-}
-
 void AeroButton::OnMouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
     if (handPointer_) SetCursor(handCursor_);
     lastMouseButton_ = button;
@@ -59,7 +52,7 @@ void AeroButton::OnMouseMove(std::int16_t button, std::int16_t shift, float x, f
         surface_->SetMousePointer(surface_->MousePointer());
         surface_->ApplyPointer();
     }
-    if (IsOverButton()) {
+    if (surface_->IsCursorOver()) {
         isMouseOver_ = true;
         if (!isSpaceHeld_) {
             Redraw(isPressed_ ? StateDown : StateHot, false);

@@ -51,7 +51,6 @@ AeroButton::~AeroButton() {
     } catch (...) {
         // Nothing may escape termination: a failed detach leaves nothing to undo.
     }
-    surface_->hook = nullptr;
     surface_->notifications = nullptr;
     surface_->resized = nullptr;
 }

@@ -1,6 +1,7 @@
 #include "controls/aerobutton/button_surface.h"
 
 #include "controls/aerobutton/enumerations.h"
+#include "platform/input_state.h"
 
 namespace aerobutton {
 
@@ -69,86 +70,91 @@ void ButtonSurface::SetEnabled(bool enabled) {
     if (IsAlive()) EnableWindow(hwnd(), enabled ? TRUE : FALSE);
 }
 
+bool ButtonSurface::IsOver(POINT screen) const { return IsAlive() && WindowFromPoint(screen) == hwnd(); }
+
+bool ButtonSurface::IsCursorOver() const {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    return IsOver(cursor);
+}
+
 namespace {
-std::int16_t ShiftState() {
-    std::int16_t shift = 0;
-    if (GetKeyState(VK_SHIFT) < 0) shift |= 1;
-    if (GetKeyState(VK_CONTROL) < 0) shift |= 2;
-    if (GetKeyState(VK_MENU) < 0) shift |= 4;
-    return shift;
-}
+std::int16_t Narrow(int value) { return static_cast<std::int16_t>(value); }
+float Coordinate(int pixels) { return static_cast<float>(pixels); }
+}  // namespace
 
-std::int16_t ButtonsHeld(WPARAM keys) {
-    std::int16_t held = 0;
-    if (keys & MK_LBUTTON) held |= 1;
-    if (keys & MK_RBUTTON) held |= 2;
-    if (keys & MK_MBUTTON) held |= 4;
-    return held;
-}
-
-std::int16_t ButtonOf(UINT message) {
-    switch (message) {
-        case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_LBUTTONDBLCLK: return 1;
-        case WM_RBUTTONDOWN: case WM_RBUTTONUP: case WM_RBUTTONDBLCLK: return 2;
-        default: return 4;
+void ButtonSurface::OnMouseButton(UINT message, WPARAM wParam, LPARAM lParam) {
+    using namespace platform;
+    SurfaceNotifications* to = notifications;
+    const int button = ButtonOfMessage(message);
+    const float x = Coordinate(MouseX(lParam));
+    const float y = Coordinate(MouseY(lParam));
+    const std::int16_t shift = Narrow(MouseShiftState(wParam));
+    if (message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP) {
+        const bool pressedHere = (pressedHere_ & button) != 0;
+        pressedHere_ &= ~button;
+        POINT at{MouseX(lParam), MouseY(lParam)};
+        ClientToScreen(hwnd(), &at);
+        // The same hit test as the moves: released over a cut-away corner is released outside.
+        const bool over = IsOver(at);
+        if (pressedHere_ == 0 && capturedForPress_) {
+            capturedForPress_ = false;
+            if (GetCapture() == hwnd()) ::ReleaseCapture();
+        }
+        to->OnMouseUp(Narrow(button), shift, x, y);
+        if (pressedHere && over && IsAlive()) to->OnClick();
+        return;
+    }
+    if (button == kLeftButton && GetFocus() != hwnd()) SetFocus(hwnd());
+    // The container holds the mouse from a press to its release, so moves off the window
+    // still arrive.
+    if (GetCapture() != hwnd()) {
+        SetCapture(hwnd());
+        capturedForPress_ = true;
+    }
+    pressedHere_ |= button;
+    if (message == WM_LBUTTONDBLCLK) {
+        to->OnDblClick();
+    } else {
+        to->OnMouseDown(Narrow(button), shift, x, y);
     }
 }
 
-float X(LPARAM lParam) { return static_cast<float>(static_cast<short>(LOWORD(lParam))); }
-float Y(LPARAM lParam) { return static_cast<float>(static_cast<short>(HIWORD(lParam))); }
-}  // namespace
-
 bool ButtonSurface::OnInput(UINT message, WPARAM wParam, LPARAM lParam) {
+    using namespace platform;
     SurfaceNotifications* to = notifications;
     if (!to) return false;
     switch (message) {
         case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
-        case WM_RBUTTONDBLCLK: case WM_MBUTTONDBLCLK: {
-            const std::int16_t button = ButtonOf(message);
-            if (button == 1 && GetFocus() != hwnd()) SetFocus(hwnd());
-            // The container holds the mouse from a press to its release, so moves off the
-            // window still arrive.
-            if (GetCapture() != hwnd()) SetCapture(hwnd());
-            pressedHere_ |= button;
-            to->OnMouseDown(button, ShiftState(), X(lParam), Y(lParam));
+        case WM_LBUTTONDBLCLK: case WM_RBUTTONDBLCLK: case WM_MBUTTONDBLCLK:
+        case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP:
+            OnMouseButton(message, wParam, lParam);
             return true;
-        }
-        case WM_LBUTTONDBLCLK:
-            if (GetFocus() != hwnd()) SetFocus(hwnd());
-            if (GetCapture() != hwnd()) SetCapture(hwnd());
-            pressedHere_ |= 1;
-            to->OnDblClick();
-            return true;
-        case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP: {
-            const std::int16_t button = ButtonOf(message);
-            const bool pressedHere = (pressedHere_ & button) != 0;
-            pressedHere_ &= ~button;
-            RECT client{};
-            GetClientRect(hwnd(), &client);
-            const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-            const bool over = PtInRect(&client, at) != FALSE;
-            if (pressedHere_ == 0 && GetCapture() == hwnd()) ReleaseCapture();
-            to->OnMouseUp(button, ShiftState(), X(lParam), Y(lParam));
-            if (pressedHere && over && IsAlive()) to->OnClick();
-            return true;
-        }
         case WM_MOUSEMOVE:
-            to->OnMouseMove(ButtonsHeld(wParam), ShiftState(), X(lParam), Y(lParam));
+            to->OnMouseMove(Narrow(HeldButtons(wParam)), Narrow(MouseShiftState(wParam)),
+                            Coordinate(MouseX(lParam)), Coordinate(MouseY(lParam)));
             return true;
         case WM_CAPTURECHANGED:
-            if (reinterpret_cast<HWND>(lParam) != hwnd()) pressedHere_ = 0;
+            if (reinterpret_cast<HWND>(lParam) != hwnd()) {
+                pressedHere_ = 0;
+                capturedForPress_ = false;
+            }
             return true;
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
-            to->OnKeyDown(static_cast<std::int16_t>(wParam), ShiftState());
-            return message == WM_KEYDOWN;  // system keys go on to the default handling
+            to->OnKeyDown(Narrow(static_cast<int>(wParam)), Narrow(KeyShiftState()));
+            return message == WM_KEYDOWN;  // system keys go on to the default handling (Alt+F4)
         case WM_KEYUP:
         case WM_SYSKEYUP:
-            to->OnKeyUp(static_cast<std::int16_t>(wParam), ShiftState());
+            to->OnKeyUp(Narrow(static_cast<int>(wParam)), Narrow(KeyShiftState()));
             return message == WM_KEYUP;
         case WM_CHAR:
-            to->OnKeyPress(static_cast<std::int16_t>(wParam));
+            to->OnKeyPress(Narrow(static_cast<int>(wParam)));
             return true;
+        case WM_SYSCHAR:
+            // Alt+Space is the button's own key: the default handling would open the form's
+            // system menu, whose loop takes the Space release and every key after it.
+            return wParam == L' ';
         case WM_SETFOCUS:
             to->OnGotFocus();
             return true;
@@ -161,10 +167,6 @@ bool ButtonSurface::OnInput(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT ButtonSurface::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (hook) {
-        LRESULT result = 0;
-        if (hook(message, wParam, lParam, result)) return result;
-    }
     // Arrows and characters are the button's own; Tab still moves between controls.
     if (message == WM_GETDLGCODE) return DLGC_WANTARROWS | DLGC_WANTCHARS;
     if (OnInput(message, wParam, lParam)) return 0;

@@ -1,6 +1,6 @@
 // The button's own window: a child window with a persistent drawing surface in pixels, a
-// mouse pointer code with an optional custom icon, and a hook through which the control
-// sees its window's messages before the surface handles them.
+// mouse pointer code with an optional custom icon, and the one place where the window's
+// mouse, keyboard and focus messages become the control's notifications.
 #pragma once
 
 #include <windows.h>
@@ -36,9 +36,6 @@ protected:
 
 class ButtonSurface : public platform::SurfaceWindow {
 public:
-    // Returns true when it handled the message, with its result in `result`.
-    using MessageHook = std::function<bool(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)>;
-
     // A child window of parent at (x, y) of width x height pixels, shown, in the tab order.
     static std::unique_ptr<ButtonSurface> Create(HWND parent, int x, int y, int width, int height);
 
@@ -54,7 +51,11 @@ public:
     bool IsEnabled() const;
     void SetEnabled(bool enabled);
 
-    MessageHook hook;
+    // Whether a point of the screen lies over this window: the window system's own answer,
+    // so the corners a window region cuts away count as outside, as do windows above it.
+    bool IsOver(POINT screen) const;
+    bool IsCursorOver() const;
+
     // Runs after the surface has followed a change of the client size.
     std::function<void()> resized;
     // Receives the window's input; none: the input is ignored.
@@ -67,9 +68,13 @@ protected:
 
 private:
     bool OnInput(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnMouseButton(UINT message, WPARAM wParam, LPARAM lParam);
 
     std::int16_t pointer_ = 0;
     int pressedHere_ = 0;  // mouse buttons pressed on this window and not yet released
+    // Whether the window took the capture for a mouse press itself; a capture the control
+    // holds for Space is the control's to release.
+    bool capturedForPress_ = false;
     platform::PicturePtr mouseIcon_;
 };
 
