@@ -1,8 +1,7 @@
 #include "platform/control_host.h"
 
-#include <cwctype>
-
 #include "platform/message_loop.h"
+#include "platform/text_case.h"
 
 namespace platform {
 
@@ -25,29 +24,23 @@ std::vector<ParentLink> FormControlSite::ParentChain() {
     std::vector<ParentLink> chain;
     HWND window = control_ ? GetParent(control_->ControlWindow()) : host_.Form();
     while (window && chain.size() < 3) {
-        // A form is a top-level window; picture boxes and frames between are not.
-        chain.push_back({window, (GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) == 0});
+        // A form is a top-level window or a document window of a multiple-document frame;
+        // picture boxes and frames between are not.
+        const bool topLevel = (GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) == 0;
+        const bool mdiChild = (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_MDICHILD) != 0;
+        chain.push_back({window, topLevel || mdiChild});
         window = GetParent(window);
     }
     return chain;
 }
 
 void FormControlSite::SendKeys(std::wstring_view keys) {
-    INPUT inputs[4]{};
-    UINT count = 0;
-    const bool shifted = keys == L"+{TAB}";
-    auto key = [&](WORD vk, bool up) {
-        inputs[count].type = INPUT_KEYBOARD;
-        inputs[count].ki.wVk = vk;
-        inputs[count].ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-        ++count;
-    };
-    if (shifted) key(VK_SHIFT, false);
-    key(VK_TAB, false);
-    key(VK_TAB, true);
-    if (shifted) key(VK_SHIFT, true);
-    // Queued for the active window; nothing waits for it to be handled.
-    SendInput(count, inputs, sizeof(INPUT));
+    // Tab and Shift+Tab stand for a move to the next or previous control. It is queued to the
+    // form as a message of its own rather than injected as keystrokes: injected keys pass
+    // through the system's input thread (so processing the waiting messages may not see them
+    // yet) and would reach the controls as key events of their own.
+    if (keys != L"{TAB}" && keys != L"+{TAB}") return;
+    PostMessageW(host_.Form(), kMoveFocusMessage, keys == L"+{TAB}" ? 1 : 0, 0);
 }
 
 void FormControlSite::DoEvents() { ProcessPendingMessages(); }
@@ -68,7 +61,8 @@ void ControlHost::SetDefault(FormControlSite* site) {
 
 bool ControlHost::PreTranslate(const MSG& message) {
     if (message.message == WM_SYSCHAR) {
-        const wchar_t typed = static_cast<wchar_t>(std::towlower(static_cast<std::wint_t>(message.wParam)));
+        // Compared in lower case by the same rules the control's key was made with.
+        const std::wstring typed = LowerCase(std::wstring(1, static_cast<wchar_t>(message.wParam)));
         for (const auto& site : sites_) {
             HostedControl* control = site->Control();
             if (!control || site->AccessKeys().find(typed) == std::wstring::npos) continue;

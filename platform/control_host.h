@@ -86,7 +86,8 @@ public:
     FormControlSite* Default() const { return default_; }
 
     // Routes a keyboard message of the form before the usual navigation sees it; true when
-    // a control took it.
+    // a control took it. Enter and Esc are taken only when there is a default or cancel
+    // control; otherwise they stay ordinary keys of the focused control.
     bool PreTranslate(const MSG& message);
 
 private:
@@ -99,5 +100,8 @@ private:
 // A message a form's message loop sends to the form before dispatching a keyboard message
 // (lParam: the MSG); a non-zero answer means the form took the message.
 inline constexpr UINT kPreTranslateMessage = WM_APP + 0x300;
+// Posted to a form to move the focus to the next control in tab order (wParam 0) or the
+// previous one (wParam 1), when the messages waiting are processed.
+inline constexpr UINT kMoveFocusMessage = WM_APP + 0x301;
 
 }  // namespace platform

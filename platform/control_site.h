@@ -51,7 +51,9 @@ public:
     // chain ends sooner.
     virtual std::vector<ParentLink> ParentChain() = 0;
 
-    // Queues keystrokes ("{TAB}", "+{TAB}") for the active window without waiting.
+    // Queues the effect of keystrokes for the control's form without waiting: "{TAB}" and
+    // "+{TAB}" (Tab and Shift+Tab) move the focus to the next or previous control when the
+    // waiting messages are next processed.
     virtual void SendKeys(std::wstring_view keys) = 0;
     // Processes the window messages waiting in the queue.
     virtual void DoEvents() = 0;

@@ -54,6 +54,13 @@ LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == kPreTranslateMessage) {
         return preTranslate && preTranslate(*reinterpret_cast<const MSG*>(lParam)) ? 1 : 0;
     }
+    if (message == kMoveFocusMessage) {
+        // The next or previous control in tab order, as Tab and Shift+Tab would choose it.
+        HWND focus = GetFocus();
+        HWND from = focus && IsChild(hwnd(), focus) ? focus : nullptr;
+        if (HWND to = GetNextDlgTabItem(hwnd(), from, wParam != 0)) SetFocus(to);
+        return 0;
+    }
     if (message == WM_ACTIVATE) {
         // Focus stays with the control that had it, as in a dialog.
         if (LOWORD(wParam) == WA_INACTIVE) {
@@ -63,21 +70,21 @@ LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             SetFocus(lastFocus_);
             return 0;
         }
-        return SurfaceWindow::OnMessage(message, wParam, lParam);
+        return ImageSurface::OnMessage(message, wParam, lParam);
     }
     if (message == WM_NCPAINT || message == WM_NCACTIVATE) {
         // With its frame cut away by the window region, nothing of the frame shows: the
         // system's caption painting would only draw what no one sees. Activation itself
         // still goes through the default handling (-1: without painting).
         if (FrameCutAway()) return message == WM_NCPAINT ? 0 : DefaultProc(message, wParam, -1);
-        return SurfaceWindow::OnMessage(message, wParam, lParam);
+        return ImageSurface::OnMessage(message, wParam, lParam);
     }
     if (message == WM_DESTROY) {
         if (onUnload) onUnload();
         if (quitOnUnload_) PostQuitMessage(0);
         return 0;
     }
-    return SurfaceWindow::OnMessage(message, wParam, lParam);
+    return ImageSurface::OnMessage(message, wParam, lParam);
 }
 
 bool Form::FrameCutAway() const {

@@ -7,6 +7,14 @@
 namespace platform {
 
 namespace {
+// Enter and Esc reach the dialog navigation only as its OK and Cancel commands, which no form
+// here answers: the host routes them to its default and cancel controls first, and where it
+// has none they are ordinary keys of the focused control.
+bool IsEnterOrEsc(const MSG& msg) {
+    return (msg.message == WM_KEYDOWN || msg.message == WM_KEYUP) &&
+           (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE);
+}
+
 void Dispatch(MSG& msg) {
     HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
     // The form routes access keys, Enter and Esc to its controls first.
@@ -14,7 +22,7 @@ void Dispatch(MSG& msg) {
         SendMessageW(root, kPreTranslateMessage, 0, reinterpret_cast<LPARAM>(&msg))) {
         return;
     }
-    if (root && IsDialogMessageW(root, &msg)) return;
+    if (root && !IsEnterOrEsc(msg) && IsDialogMessageW(root, &msg)) return;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
 }

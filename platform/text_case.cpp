@@ -1,0 +1,14 @@
+// Lower case through the system's case tables.
+#include "platform/text_case.h"
+
+#include <windows.h>
+
+namespace platform {
+
+std::wstring LowerCase(std::wstring_view text) {
+    std::wstring lower(text);
+    if (!lower.empty()) CharLowerBuffW(lower.data(), static_cast<DWORD>(lower.size()));
+    return lower;
+}
+
+}  // namespace platform
