@@ -104,6 +104,12 @@ def check_imports(pe, report):
         return
     for dll in dlls:
         report.check(dll_allowed(dll), "imports %s, which is not a system DLL" % dll)
+    # Mouse-leave tracking is looked up at run time where the probe found it, so the program
+    # still starts on a system whose user32 lacks it.
+    names = {imported.name.decode("ascii", "replace")
+             for entry in getattr(pe, "DIRECTORY_ENTRY_IMPORT", []) for imported in entry.imports if imported.name}
+    for name in ("TrackMouseEvent", "_TrackMouseEvent"):
+        report.check(name not in names, "imports %s, which must be looked up when it is used" % name)
 
 
 def check_icon(pe, report):
