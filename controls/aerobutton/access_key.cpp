@@ -1,36 +1,23 @@
+// Finding the character a caption marks as its access key.
 #include "controls/aerobutton/access_key.h"
-
-#include <cwctype>
 
 namespace aerobutton {
 
-std::wstring AccessKeyFromCaption(std::wstring_view caption) {
-    if (caption.size() < 2) return {};
-    // Positions are 1-based, as the rule counts them; an "&" in the last position never
-    // marks a key, so the search starts one before it.
-    std::ptrdiff_t pos = static_cast<std::ptrdiff_t>(caption.size()) - 1;
-    for (;;) {
-        std::ptrdiff_t found = 0;
-        for (std::ptrdiff_t i = pos; i >= 1; --i) {
-            if (caption[static_cast<std::size_t>(i - 1)] == L'&') {
-                found = i;
-                break;
-            }
-        }
-        if (found == 0) return {};
-        wchar_t key = 0;
-        if (found == 1) {
-            key = caption[1];
-        } else if (caption[static_cast<std::size_t>(found - 2)] != L'&') {
-            key = caption[static_cast<std::size_t>(found)];
-        } else {
-            // A literal "&&": look again before the pair.
-            pos = found - 2;
-            if (pos <= 0) return {};
+std::wstring MarkedAccessKey(std::wstring_view caption) {
+    // Read from the left as the caption's drawing reads it: "&&" stands for one ampersand and
+    // "&" before any other character marks it. The last mark wins; nothing can be marked by
+    // an "&" in the last position, as no character follows it.
+    std::wstring key;
+    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != L'&') continue;
+        if (caption[i + 1] == L'&') {
+            ++i;  // the pair's second ampersand is its own text, not a mark
             continue;
         }
-        return std::wstring(1, static_cast<wchar_t>(std::towlower(static_cast<std::wint_t>(key))));
+        key.assign(1, caption[i + 1]);
+        ++i;
     }
+    return key;
 }
 
 }  // namespace aerobutton

@@ -1,5 +1,5 @@
 // The access key a caption marks with "&" ("&&" is a literal ampersand). No <windows.h>:
-// built and tested natively too.
+// built and tested natively too; the control lower-cases the key by the system's rules.
 #pragma once
 
 #include <string>
@@ -7,8 +7,10 @@
 
 namespace aerobutton {
 
-// The key as one lower-case character, or empty text when the caption marks none. The last
-// "&" that is not part of a literal "&&" and is not the caption's last character counts.
-std::wstring AccessKeyFromCaption(std::wstring_view caption);
+// The marked character as written, or empty text when the caption marks none. The last "&"
+// that marks a character counts; an "&" in the last position marks nothing, and a "&&" pair is
+// a literal ampersand that marks nothing either, paired from the left as the caption is drawn
+// (so "a&&&b" marks "b", and "&&" or "x&&" mark nothing).
+std::wstring MarkedAccessKey(std::wstring_view caption);
 
 }  // namespace aerobutton

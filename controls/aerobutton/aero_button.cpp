@@ -10,6 +10,7 @@
 #include "controls/aerobutton/access_key.h"
 #include "platform/control_error.h"
 #include "platform/rounding.h"
+#include "platform/text_case.h"
 
 namespace aerobutton {
 
@@ -50,6 +51,11 @@ void AeroButton::RaiseEvent(std::int32_t id, std::wstring_view name, std::vector
     site_.RaiseEvent(event);
 }
 
+std::wstring AccessKeyFromCaption(std::wstring_view caption) {
+    // Lower case by the system's rules, as the container compares the keys typed.
+    return platform::LowerCase(MarkedAccessKey(caption));
+}
+
 void AeroButton::ApplyAccessKeys() { site_.SetAccessKeys(AccessKeyFromCaption(caption_)); }
 
 HWND AeroButton::hWnd() const { return surface_->hwnd(); }
@@ -81,7 +87,7 @@ void AeroButton::SetCaption(std::wstring value) {
 }
 
 void AeroButton::SetCheckBoxMode(Bool16 value) {
-    checkBoxMode_ = value;
+    checkBoxMode_ = ToBool16(value != 0);
     if (!value && value_) {
         value_ = kFalse;
         Notify(L"Value");
@@ -91,7 +97,7 @@ void AeroButton::SetCheckBoxMode(Bool16 value) {
 }
 
 void AeroButton::SetEnabled(Bool16 value) {
-    enabled_ = value;
+    enabled_ = ToBool16(value != 0);
     surface_->SetEnabled(value != 0);
     if (value) {
         Redraw(isMouseOver_ ? StateHot : StateNormal, false);
@@ -169,7 +175,7 @@ void AeroButton::SetForeColor(OleColor value) {
 }
 
 void AeroButton::SetHandPointer(Bool16 value) {
-    handPointer_ = value;
+    handPointer_ = ToBool16(value != 0);
     Notify(L"HandPointer");
 }
 
@@ -292,13 +298,13 @@ void AeroButton::SetPictureSizeW(std::int32_t value) {
 }
 
 void AeroButton::SetUseMaskColor(Bool16 value) {
-    useMaskColor_ = value;
+    useMaskColor_ = ToBool16(value != 0);
     Repaint();
     Notify(L"UseMask");
 }
 
 void AeroButton::SetValue(Bool16 value) {
-    value_ = value;
+    value_ = ToBool16(value != 0);
     if (!value || checkBoxMode_) {
         Repaint();
     } else if (site_.AmbientUserMode()) {

@@ -50,6 +50,10 @@ inline constexpr std::int32_t CompleteDrag = 5;
 // The font a new instance starts with: Arial, 9 points, regular.
 platform::FontDescription DesignFont();
 
+// The access key a caption marks, as one character in lower case by the system's rules, or
+// empty text when the caption marks none.
+std::wstring AccessKeyFromCaption(std::wstring_view caption);
+
 class AeroButton : private SurfaceNotifications, public platform::HostedControl, public SubclassOwner {
 public:
     // Creates the button's window as a child of parent (pixels in its client area) and runs
@@ -214,7 +218,6 @@ private:
                          float y);
     void Capture();
     void ReleaseCapture();
-    bool IsOverButton() const;
     void ApplyAccessKeys();
     void SetStatePicture(PicturePtr& slot, PicturePtr value, bool onShow, std::wstring_view key);
 

@@ -1,48 +1,47 @@
-// The access key a caption marks.
+// The character a caption marks as its access key.
 #include "controls/aerobutton/access_key.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using aerobutton::AccessKeyFromCaption;
+using aerobutton::MarkedAccessKey;
 
-TEST(AccessKeyFromCaption, TheLetterAfterTheAmpersandInLowerCase) {
-    EXPECT_EQ(AccessKeyFromCaption(L"&Apply"), L"a");
-    EXPECT_EQ(AccessKeyFromCaption(L"Home&Page"), L"p");
-    EXPECT_EQ(AccessKeyFromCaption(L"&9"), L"9");
+TEST(MarkedAccessKey, TheCharacterAfterTheAmpersandAsWritten) {
+    EXPECT_EQ(MarkedAccessKey(L"&Apply"), L"A");
+    EXPECT_EQ(MarkedAccessKey(L"Home&page"), L"p");
+    EXPECT_EQ(MarkedAccessKey(L"&9"), L"9");
 }
 
-TEST(AccessKeyFromCaption, NoMarkNoKey) {
-    EXPECT_EQ(AccessKeyFromCaption(L"Homepage"), L"");
-    EXPECT_EQ(AccessKeyFromCaption(L""), L"");
-    EXPECT_EQ(AccessKeyFromCaption(L"&"), L"") << "shorter than two characters";
+TEST(MarkedAccessKey, NoMarkNoKey) {
+    EXPECT_EQ(MarkedAccessKey(L"Homepage"), L"");
+    EXPECT_EQ(MarkedAccessKey(L""), L"");
+    EXPECT_EQ(MarkedAccessKey(L"&"), L"") << "shorter than two characters";
 }
 
-TEST(AccessKeyFromCaption, AnAmpersandInTheLastPositionNeverCounts) {
-    EXPECT_EQ(AccessKeyFromCaption(L"Save&"), L"");
-    EXPECT_EQ(AccessKeyFromCaption(L"&Save&"), L"s");
+TEST(MarkedAccessKey, AnAmpersandInTheLastPositionNeverCounts) {
+    EXPECT_EQ(MarkedAccessKey(L"Save&"), L"");
+    EXPECT_EQ(MarkedAccessKey(L"&Save&"), L"S");
 }
 
-TEST(AccessKeyFromCaption, ALiteralPairIsSkipped) {
-    EXPECT_EQ(AccessKeyFromCaption(L"R&&D"), L"");
-    EXPECT_EQ(AccessKeyFromCaption(L"&Tom && Jerry"), L"t");
-    EXPECT_EQ(AccessKeyFromCaption(L"Salt && &Pepper"), L"p");
-    EXPECT_EQ(AccessKeyFromCaption(L"&Salt && Pepper && x"), L"s");
+TEST(MarkedAccessKey, ALiteralPairMarksNothing) {
+    EXPECT_EQ(MarkedAccessKey(L"R&&D"), L"");
+    EXPECT_EQ(MarkedAccessKey(L"&&"), L"") << "a caption whose only ampersands are one pair";
+    EXPECT_EQ(MarkedAccessKey(L"x&&"), L"");
+    EXPECT_EQ(MarkedAccessKey(L"&&x"), L"");
+    EXPECT_EQ(MarkedAccessKey(L"&Tom && Jerry"), L"T");
+    EXPECT_EQ(MarkedAccessKey(L"Salt && &Pepper"), L"P");
+    EXPECT_EQ(MarkedAccessKey(L"&Salt && Pepper && x"), L"S");
 }
 
-TEST(AccessKeyFromCaption, TheLastMarkWins) {
-    EXPECT_EQ(AccessKeyFromCaption(L"&One &Two"), L"t");
+TEST(MarkedAccessKey, PairsAreReadFromTheLeftAsTheCaptionIsDrawn) {
+    // "a&&&b" is drawn "a&b" with the b underlined.
+    EXPECT_EQ(MarkedAccessKey(L"a&&&b"), L"b");
+    EXPECT_EQ(MarkedAccessKey(L"&&&&"), L"");
 }
 
-TEST(AccessKeyFromCaption, APairAtTheStartEndsTheSearch) {
-    // "&&" at positions 1-2 leaves nothing before it to search.
-    EXPECT_EQ(AccessKeyFromCaption(L"&&x"), L"");
-    // Pairs are formed from the right: in "a&&&b" the last two ampersands are the pair and the
-    // first marks the ampersand after it.
-    EXPECT_EQ(AccessKeyFromCaption(L"a&&&b"), L"&");
-    // A caption of just "&&": its first character is an ampersand, so the second is the key.
-    EXPECT_EQ(AccessKeyFromCaption(L"&&"), L"&");
+TEST(MarkedAccessKey, TheLastMarkWins) {
+    EXPECT_EQ(MarkedAccessKey(L"&One &Two"), L"T");
 }
 
 }  // namespace
