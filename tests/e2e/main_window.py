@@ -89,6 +89,28 @@ def main():
         print(query.stdout.strip())
         check("REG_DWORD" in query.stdout and "0x3e8" in query.stdout, "the value reads REG_DWORD 0x3e8")
 
+        # Space pressed on the focused Apply and cancelled by Esc: no click, nothing written.
+        check(wine.reg("delete", KEY, "/v", "WaitToKillServiceTimeout", "/f").returncode == 0,
+              "the value is removed again")
+        xdotool("keydown", "space")
+        time.sleep(0.2)
+        xdotool("key", "Escape")
+        time.sleep(0.2)
+        xdotool("keyup", "space")
+        check(wait_for_window("Success!", 3) is None and wait_for_window("Error!", 0.5) is None,
+              "Space, Esc, Space shows no box")
+        query = wine.reg("query", KEY, "/v", "WaitToKillServiceTimeout")
+        check(query.returncode != 0, "Esc cancelled the press: nothing was written")
+
+        # Alt+Space is the button's own key: no click and no system menu, whose loop would take
+        # the keys after it; the next Space presses Apply as usual.
+        xdotool("key", "alt+space")
+        check(wait_for_window("Success!", 3) is None, "Alt+Space does not click")
+        xdotool("key", "space")
+        close_box("Success!")
+        query = wine.reg("query", KEY, "/v", "WaitToKillServiceTimeout")
+        check("0x3e8" in query.stdout, "Space after Alt+Space wrote the value")
+
         # Alt and the caption's marked letter apply too, wherever the focus is.
         check(wine.reg("delete", KEY, "/v", "WaitToKillServiceTimeout", "/f").returncode == 0,
               "the value is removed again")

@@ -1,334 +1,510 @@
-// The button's answers to input, driven by messages sent to its real window on a shown form:
-// the events raised, in order, and the look painted at each.
+// The button's answers to input that comes through the real message loop: a shown form with
+// two buttons and the form's host, input posted as the window system delivers it (keys to
+// the focused window, the cursor moved for real), every event of both buttons recorded and
+// compared with a named table.
 #include "controls/aerobutton/aero_button.h"
-#include "tests/support/recording_site.h"
+#include "platform/control_host.h"
+#include "platform/form.h"
+#include "platform/message_loop.h"
+#include "tests/support/sequence.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 #include <string>
-#include <vector>
+#include <variant>
 
 namespace {
 
 using namespace aerobutton;
-using testing_support::RecordingSite;
-using Log = std::vector<std::wstring>;
+using testing_support::Sequence;
 
-LRESULT CALLBACK PlainProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcW(hwnd, message, wParam, lParam);
+std::string Narrow(std::wstring_view text) {
+    std::string out;
+    for (wchar_t c : text) out += c < 0x80 ? static_cast<char>(c) : '?';
+    return out;
 }
 
-// A shown top-level window at a fixed place on the screen.
-class ShownForm {
+std::string ArgumentText(const platform::Variant& argument) {
+    if (const auto* small = std::get_if<std::int16_t>(&argument)) return std::to_string(*small);
+    if (const auto* single = std::get_if<float>(&argument)) return std::to_string(std::lround(*single));
+    if (const auto* wide = std::get_if<std::int32_t>(&argument)) return std::to_string(*wide);
+    return "?";
+}
+
+// A form that records what its system menu would have done instead of running its loop.
+class InputForm : public platform::Form {
 public:
-    ShownForm() {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = PlainProcedure;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"InputTestForm";
-        RegisterClassW(&wc);  // a second registration fails harmlessly
-        hwnd_ = CreateWindowExW(0, L"InputTestForm", L"input", WS_POPUP | WS_VISIBLE, 100, 100, 300, 200, nullptr,
-                                nullptr, GetModuleHandleW(nullptr), nullptr);
-        SetForegroundWindow(hwnd_);
+    explicit InputForm(Sequence& log) : log_(log) { CreateForm(L"input", WS_POPUP | WS_CLIPCHILDREN, 300, 200); }
+
+protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_KEYMENU) {
+            log_.push_back("form KeyMenu");
+            return 0;
+        }
+        return Form::OnMessage(message, wParam, lParam);
     }
-    ~ShownForm() { DestroyWindow(hwnd_); }
-    HWND hwnd() const { return hwnd_; }
 
 private:
-    HWND hwnd_;
+    Sequence& log_;
 };
 
-LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
+// A hosted button whose events go to the shared log as "NAME EVENT ARGS".
+struct HostedButton {
+    HostedButton(platform::ControlHost& host, Sequence& log, const wchar_t* name, HWND parent, int top,
+                 std::wstring caption)
+        : site(host.AddSite(name)) {
+        button = std::make_unique<AeroButton>(site, parent, 16, top, 97, 25);
+        site.SetControl(button.get());
+        const std::string prefix = Narrow(name) + " ";
+        site.onEvent = [this, &log, prefix](platform::ControlEvent& event) {
+            std::string line = prefix + Narrow(event.name);
+            for (const auto& argument : event.arguments) line += " " + ArgumentText(argument);
+            // A click shows the value it was raised with: a toggle has changed it before.
+            if (event.name == L"Click") line += " " + std::to_string(button->Value());
+            log.push_back(line);
+        };
+        button->ReadProperties(platform::PropertyBag{{L"Caption", std::move(caption)}});
+    }
+    platform::FormControlSite& site;
+    std::unique_ptr<AeroButton> button;
+    HWND hwnd() const { return button->hWnd(); }
+};
+
+// Modifiers as the thread's key state reports them while a key message is handled.
+void HoldKeys(std::initializer_list<int> keys) {
+    BYTE state[256]{};
+    for (int key : keys) state[key] = 0x80;
+    SetKeyboardState(state);
+}
+
+LPARAM KeyData(WPARAM key, bool up, bool alt) {
+    const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(static_cast<UINT>(key), MAPVK_VK_TO_VSC)) << 16;
+    return 1 | scan | (alt ? (1 << 29) : 0) | (up ? static_cast<LPARAM>(0xC0000000u) : 0);
+}
 
 class InputTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        button = std::make_unique<AeroButton>(site, form.hwnd(), 16, 16, 97, 25);
-        button->ReadProperties(platform::PropertyBag{{L"Caption", std::wstring(L"&Push")}});
-        site.onEvent = [this](platform::ControlEvent& event) {
-            looks.push_back(std::wstring(event.name) + L" " + std::to_wstring(button->VisualState()));
-        };
-        SetFocus(nullptr);
-        Park();
-        site.Take();
+        form.preTranslate = [this](const MSG& message) { return host.PreTranslate(message); };
+        // Shown once the buttons are loaded, as the program shows its window.
+        ShowWindow(form.hwnd(), SW_SHOW);
+        SetForegroundWindow(form.hwnd());
+        HoldKeys({});
+        SetCursorPos(2, 2);
+        SetFocus(one.hwnd());
+        Pump();
+        log.clear();
     }
-    void TearDown() override { ReleaseCapture(); }
+    void TearDown() override {
+        ReleaseCapture();
+        HoldKeys({});
+    }
 
-    HWND Hwnd() const { return button->hWnd(); }
-    // The cursor over the button, or far from it, and the move as the window sees it.
-    void Over() {
-        SetCursorPos(100 + 16 + 40, 100 + 16 + 12);
-        SendMessageW(Hwnd(), WM_MOUSEMOVE, 0, At(40, 12));
-    }
-    void OffWhileHeld() {
-        SetCursorPos(100 + 200, 100 + 150);
-        SendMessageW(Hwnd(), WM_MOUSEMOVE, MK_LBUTTON, At(184, 134));
-    }
-    void Park() { SetCursorPos(5, 5); }
-    void Send(UINT message, WPARAM wParam = 0, LPARAM lParam = At(40, 12)) { SendMessageW(Hwnd(), message, wParam, lParam); }
-    Log Events() {
-        Log events;
-        for (const auto& line : site.Take()) {
-            if (line.rfind(L"event ", 0) == 0) events.push_back(line.substr(6));
+    static void Pump() { platform::ProcessPendingMessages(); }
+
+    // Pumps until the log holds `line` `times` times, for messages the system sends when it
+    // sees fit.
+    void PumpUntil(const std::string& line, long times) {
+        const DWORD start = GetTickCount();
+        while (std::count(log.begin(), log.end(), line) < times && GetTickCount() - start < 5000) {
+            Pump();
+            Sleep(10);
         }
-        return events;
     }
-    Log TakeLooks() {
-        Log taken = std::move(looks);
-        looks.clear();
+
+    // A key pressed or released, delivered to the focused window as the keyboard delivers it.
+    void Key(WPARAM key, bool up, bool alt = false) {
+        const UINT message = alt ? (up ? WM_SYSKEYUP : WM_SYSKEYDOWN) : (up ? WM_KEYUP : WM_KEYDOWN);
+        PostMessageW(GetFocus(), message, key, KeyData(key, up, alt));
+        Pump();
+    }
+    void Tap(WPARAM key) {
+        Key(key, false);
+        Key(key, true);
+    }
+    void AltChar(wchar_t typed) {
+        PostMessageW(GetFocus(), WM_SYSCHAR, typed, KeyData(0, false, true));
+        Pump();
+    }
+
+    // The real cursor moved to (x, y) of a button's client area: the system sends the move.
+    void MoveTo(const HostedButton& target, int x, int y) {
+        POINT at{x, y};
+        ClientToScreen(target.hwnd(), &at);
+        SetCursorPos(at.x, at.y);
+        Pump();
+    }
+    void Mouse(const HostedButton& target, UINT message, int x, int y, WPARAM keys = 0) {
+        PostMessageW(target.hwnd(), message, keys, MAKELPARAM(x, y));
+        Pump();
+    }
+
+    Sequence Take() {
+        Sequence taken = std::move(log);
+        log.clear();
         return taken;
     }
-    // Holds Alt (and others) in this thread's key state, as GetKeyState reports it.
-    void HoldKeys(std::initializer_list<int> keys) {
-        BYTE state[256]{};
-        for (int key : keys) state[key] = 0x80;
-        SetKeyboardState(state);
-    }
 
-    ShownForm form;
-    RecordingSite site;
-    std::unique_ptr<AeroButton> button;
-    Log looks;  // each event with the look painted when it was raised
+    Sequence log;
+    InputForm form{log};
+    platform::ControlHost host{form.hwnd()};
+    HostedButton one{host, log, L"btnOne", form.hwnd(), 16, L"&One"};
+    HostedButton two{host, log, L"btnTwo", form.hwnd(), 56, L"&\u00DCber"};
+};
+
+// ---- the mouse ----
+
+const Sequence kLeftClick = {
+    "btnOne MouseEnter",
+    "btnOne MouseDown 1 0 40 12",
+    "btnOne MouseUp 1 0 40 12",
+    "btnOne Click 0",
 };
 
 TEST_F(InputTest, ALeftClickRaisesDownUpClickWithThePressedLookBetween) {
-    Over();
-    site.Take();
-    TakeLooks();
-    Send(WM_LBUTTONDOWN, MK_LBUTTON);
-    EXPECT_EQ(button->VisualState(), StateDown);
-    EXPECT_EQ(GetFocus(), Hwnd()) << "a left press takes the focus";
-    Send(WM_LBUTTONUP);
-    EXPECT_EQ(TakeLooks(), (Log{L"MouseDown 2", L"MouseUp 2", L"Click 1"}));
-    EXPECT_EQ(button->VisualState(), StateHot);
-    EXPECT_EQ(button->Value(), kFalse);
-    EXPECT_EQ(site.events.back().dispatchId, -600);
+    MoveTo(one, 40, 12);
+    Mouse(one, WM_LBUTTONDOWN, 40, 12, MK_LBUTTON);
+    EXPECT_EQ(one.button->VisualState(), StateDown);
+    Mouse(one, WM_LBUTTONUP, 40, 12);
+    EXPECT_SEQUENCE(kLeftClick, Take());
+    EXPECT_EQ(one.button->VisualState(), StateHot);
+    EXPECT_EQ(GetCapture(), nullptr);
 }
+
+const Sequence kRightClick = {
+    "btnOne MouseEnter",
+    "btnOne MouseDown 2 0 40 12",
+};
 
 TEST_F(InputTest, ARightClickRaisesOnlyItsMouseDown) {
-    Over();
-    site.Take();
-    Send(WM_RBUTTONDOWN, MK_RBUTTON);
-    Send(WM_RBUTTONUP);
-    EXPECT_EQ(Events(), (Log{L"MouseDown"}));
-    EXPECT_EQ(button->LastMouseButton(), 2);
-    EXPECT_EQ(button->VisualState(), StateHot);
-    const auto& down = site.events.back();
-    ASSERT_EQ(down.arguments.size(), 4u);
-    EXPECT_EQ(std::get<std::int16_t>(down.arguments[0]), 2);
-    EXPECT_EQ(std::get<float>(down.arguments[2]), 40.0f);
-    EXPECT_EQ(std::get<float>(down.arguments[3]), 12.0f);
-    button->OnClick();
-    EXPECT_TRUE(Events().empty()) << "a click notification after a right press is ignored";
+    MoveTo(one, 40, 12);
+    Mouse(one, WM_RBUTTONDOWN, 40, 12, MK_RBUTTON);
+    Mouse(one, WM_RBUTTONUP, 40, 12);
+    EXPECT_SEQUENCE(kRightClick, Take());
+    EXPECT_EQ(one.button->LastMouseButton(), 2);
+    EXPECT_EQ(one.button->VisualState(), StateHot);
+    EXPECT_EQ(GetCapture(), nullptr) << "the window's own capture for the press ends with it";
 }
 
-TEST_F(InputTest, TheFirstMoveEntersAndTheSecondMoves) {
-    Over();
-    Over();
-    EXPECT_EQ(Events(), (Log{L"MouseEnter", L"MouseMove"}));
-    EXPECT_EQ(button->VisualState(), StateHot);
-    EXPECT_TRUE(button->IsMouseOver());
+const Sequence kReleasedOverACutCorner = {
+    "btnOne MouseEnter",
+    "btnOne MouseDown 1 0 40 12",
+    "btnOne MouseUp 1 0 0 0",
+};
+
+TEST_F(InputTest, ReleasingOverACornerTheRegionCutsAwayIsReleasingOutside) {
+    MoveTo(one, 40, 12);
+    Mouse(one, WM_LBUTTONDOWN, 40, 12, MK_LBUTTON);
+    Mouse(one, WM_LBUTTONUP, 0, 0);
+    EXPECT_SEQUENCE(kReleasedOverACutCorner, Take());
 }
 
-TEST_F(InputTest, PressDragOffAndReleaseOutsideGivesNoClick) {
-    Over();
-    Send(WM_LBUTTONDOWN, MK_LBUTTON);
-    site.Take();
-    TakeLooks();
-    OffWhileHeld();
-    EXPECT_EQ(button->VisualState(), StateDown) << "the first move off keeps the pressed look";
-    OffWhileHeld();
-    EXPECT_EQ(button->VisualState(), StateHot) << "later moves off show the hot look";
-    Send(WM_LBUTTONUP, 0, At(184, 134));
-    EXPECT_EQ(TakeLooks(), (Log{L"MouseLeave 2", L"MouseUp 1"}));
-    EXPECT_FALSE(button->IsPressed());
-    bool handled = false;
-    LRESULT result = 0;
-    LONG_PTR user = 0;
-    button->OnSubclassMessage(false, handled, result, Hwnd(), WM_MOUSELEAVE, 0, 0, user);
-    EXPECT_EQ(TakeLooks(), (Log{L"MouseLeave 0"}));
-    EXPECT_EQ(button->VisualState(), StateNormal);
+const Sequence kDragOffAndLeave = {
+    "btnOne MouseEnter",
+    "btnOne MouseDown 1 0 40 12",
+    "btnOne MouseLeave",
+    "btnOne MouseUp 1 0 200 150",
+    "btnOne MouseLeave",
+};
+
+TEST_F(InputTest, PressDragOffAndReleaseOutsideGivesNoClickAndTheLeaveNoticeEndsTheVisit) {
+    MoveTo(one, 40, 12);
+    Mouse(one, WM_LBUTTONDOWN, 40, 12, MK_LBUTTON);
+    MoveTo(one, 200, 150);
+    EXPECT_EQ(one.button->VisualState(), StateDown) << "the first move off keeps the pressed look";
+    Mouse(one, WM_LBUTTONUP, 200, 150);
+    PumpUntil("btnOne MouseLeave", 2);
+    EXPECT_SEQUENCE(kDragOffAndLeave, Take());
+    EXPECT_EQ(one.button->VisualState(), StateNormal);
 }
+
+const Sequence kDoubleClick = {
+    "btnOne MouseEnter",
+    "btnOne MouseDown 1 0 40 12",
+    "btnOne MouseUp 1 0 40 12",
+    "btnOne Click 0",
+    "btnOne DblClick",
+    "btnOne MouseUp 1 0 40 12",
+};
 
 TEST_F(InputTest, ADoubleClickIsOneClick) {
-    Over();
-    site.Take();
-    Send(WM_LBUTTONDOWN, MK_LBUTTON);
-    Send(WM_LBUTTONUP);
-    Send(WM_LBUTTONDBLCLK, MK_LBUTTON);
-    EXPECT_EQ(button->VisualState(), StateDown);
-    Send(WM_LBUTTONUP);
-    EXPECT_EQ(Events(), (Log{L"MouseDown", L"MouseUp", L"Click", L"DblClick", L"MouseUp"}));
-    EXPECT_EQ(button->VisualState(), StateHot) << "the last release restores the hot look";
-    EXPECT_EQ(button->LastMouseButton(), 8);
+    MoveTo(one, 40, 12);
+    Mouse(one, WM_LBUTTONDOWN, 40, 12, MK_LBUTTON);
+    Mouse(one, WM_LBUTTONUP, 40, 12);
+    Mouse(one, WM_LBUTTONDBLCLK, 40, 12, MK_LBUTTON);
+    Mouse(one, WM_LBUTTONUP, 40, 12);
+    EXPECT_SEQUENCE(kDoubleClick, Take());
+    EXPECT_EQ(one.button->VisualState(), StateHot);
 }
 
-TEST_F(InputTest, ACheckBoxTogglesBeforeItsClickAndOnceForADoubleClick) {
-    button->SetCheckBoxMode(kTrue);
-    Over();
-    std::vector<Bool16> valuesAtClick;
-    site.onEvent = [&](platform::ControlEvent& event) {
-        if (event.name == L"Click") valuesAtClick.push_back(button->Value());
-    };
-    Send(WM_LBUTTONDOWN, MK_LBUTTON);
-    Send(WM_LBUTTONUP);
-    EXPECT_EQ(valuesAtClick, (std::vector<Bool16>{kTrue}));
-    Send(WM_LBUTTONDOWN, MK_LBUTTON);
-    Send(WM_LBUTTONUP);
-    Send(WM_LBUTTONDBLCLK, MK_LBUTTON);
-    Send(WM_LBUTTONUP);
-    EXPECT_EQ(valuesAtClick, (std::vector<Bool16>{kTrue, kFalse}));
-    EXPECT_EQ(button->Value(), kFalse);
-}
+// ---- the keyboard ----
+
+const Sequence kSpaceClick = {
+    "btnOne KeyDown 32 0",
+    "btnOne KeyPress 32",
+    "btnOne Click 0",
+    "btnOne KeyUp 32 0",
+};
 
 TEST_F(InputTest, SpaceDownAndUpClicksBetweenItsKeyEvents) {
-    HoldKeys({});
-    Send(WM_KEYDOWN, VK_SPACE);
-    EXPECT_EQ(button->VisualState(), StateDown);
-    EXPECT_EQ(GetCapture(), Hwnd());
-    Send(WM_KEYUP, VK_SPACE);
-    EXPECT_EQ(Events(), (Log{L"KeyDown", L"Click", L"KeyUp"}));
-    EXPECT_EQ(GetCapture(), nullptr);
-    EXPECT_EQ(button->VisualState(), StateNormal);
-}
-
-TEST_F(InputTest, AnotherKeyCancelsASpacePress) {
-    HoldKeys({});
-    Send(WM_KEYDOWN, VK_SPACE);
-    Send(WM_KEYDOWN, 'X');
-    EXPECT_EQ(button->VisualState(), StateNormal);
-    Send(WM_KEYUP, 'X');
-    Send(WM_KEYUP, VK_SPACE);
-    EXPECT_EQ(Events(), (Log{L"KeyDown", L"KeyDown", L"KeyUp", L"KeyUp"}));
-}
-
-TEST_F(InputTest, SpaceWithAltAloneDoesNotPress) {
-    HoldKeys({VK_MENU});
-    Send(WM_SYSKEYDOWN, VK_SPACE);
-    EXPECT_FALSE(button->IsPressed());
-    EXPECT_EQ(button->VisualState(), StateNormal);
-    Send(WM_SYSKEYUP, VK_SPACE);
-    EXPECT_EQ(Events(), (Log{L"KeyDown", L"KeyUp"}));
-    EXPECT_EQ(std::get<std::int16_t>(site.events[0].arguments[1]), 4);
-
-    HoldKeys({VK_MENU, VK_SHIFT});
-    Send(WM_SYSKEYDOWN, VK_SPACE);
-    EXPECT_TRUE(button->IsPressed()) << "Alt with Shift presses as usual";
-    HoldKeys({});
-}
-
-TEST_F(InputTest, ArrowsQueueTabsAndNeverRaiseKeyDown) {
-    HoldKeys({});
-    for (WPARAM key : {VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN}) Send(WM_KEYDOWN, key);
-    EXPECT_EQ(site.sentKeys, (Log{L"+{TAB}", L"+{TAB}", L"{TAB}", L"{TAB}"}));
-    HoldKeys({VK_SHIFT});
-    Send(WM_KEYDOWN, VK_RIGHT);
-    HoldKeys({VK_CONTROL});
-    Send(WM_KEYDOWN, VK_LEFT);
-    HoldKeys({});
-    EXPECT_EQ(site.sentKeys.size(), 4u) << "with a modifier nothing is queued";
-    EXPECT_TRUE(Events().empty());
-}
-
-TEST_F(InputTest, AnArrowDuringASpacePressClicksOnceTheFocusHasGone) {
-    HoldKeys({});
-    SetFocus(Hwnd());
-    Send(WM_KEYDOWN, VK_SPACE);
-    site.Take();
-    // Processing the pending messages handles the queued Tab, which moves the focus on.
-    site.onDoEvents = [this] { SetFocus(form.hwnd()); };
-    Send(WM_KEYDOWN, VK_RIGHT);
-    EXPECT_EQ(site.sentKeys, (Log{L"{TAB}"}));
-    EXPECT_EQ(site.doEventsCalls, 1);
-    EXPECT_EQ(Events(), (Log{L"Click"}));
+    Key(VK_SPACE, false);
+    EXPECT_EQ(one.button->VisualState(), StateDown);
+    EXPECT_EQ(GetCapture(), one.hwnd());
+    Key(VK_SPACE, true);
+    EXPECT_SEQUENCE(kSpaceClick, Take());
     EXPECT_EQ(GetCapture(), nullptr);
 }
 
-TEST_F(InputTest, AnArrowThatLeavesTheFocusInPlaceDoesNotClick) {
-    HoldKeys({});
-    SetFocus(Hwnd());
-    Send(WM_KEYDOWN, VK_SPACE);
-    site.Take();
-    Send(WM_KEYDOWN, VK_DOWN);
-    EXPECT_TRUE(Events().empty()) << "the press is still in progress";
-    EXPECT_TRUE(button->IsPressed());
+// With no cancel button on the form, Esc is an ordinary key of the focused button.
+const Sequence kSpaceEscSpace = {
+    "btnOne KeyDown 32 0",
+    "btnOne KeyPress 32",
+    "btnOne KeyDown 27 0",
+    "btnOne KeyPress 27",
+    "btnOne KeyUp 27 0",
+    "btnOne KeyUp 32 0",
+};
+
+TEST_F(InputTest, EscWithoutACancelButtonCancelsASpacePress) {
+    Key(VK_SPACE, false);
+    Tap(VK_ESCAPE);
+    Key(VK_SPACE, true);
+    EXPECT_SEQUENCE(kSpaceEscSpace, Take());
+    EXPECT_EQ(one.button->VisualState(), StateNormal);
 }
 
-TEST_F(InputTest, AccessKeysEnterAndEsc) {
-    button->AccessKeyPress('p');
-    EXPECT_EQ(Events(), (Log{L"Click"}));
-    button->AccessKeyPress(13);
-    button->AccessKeyPress(27);
-    EXPECT_EQ(Events(), (Log{L"Click", L"Click"})) << "a push button answers Enter and Esc";
+const Sequence kEnterToTheDefault = {
+    "btnTwo Click 0",
+    "btnOne KeyUp 13 0",
+    "btnOne KeyDown 13 0",
+    "btnOne KeyPress 13",
+    "btnOne KeyUp 13 0",
+};
 
-    button->SetCheckBoxMode(kTrue);
-    site.Take();
-    button->AccessKeyPress(13);
-    button->AccessKeyPress(27);
-    EXPECT_TRUE(Events().empty()) << "a toggle ignores Enter and Esc";
-    button->AccessKeyPress('p');
-    EXPECT_EQ(Events(), (Log{L"Click"}));
-    EXPECT_EQ(button->Value(), kTrue);
-
-    button->SetEnabled(kFalse);
-    site.Take();
-    button->AccessKeyPress('p');
-    button->AccessKeyPress(13);
-    EXPECT_TRUE(Events().empty()) << "a disabled button ignores its keys";
+TEST_F(InputTest, EnterGoesToTheDefaultButtonOnlyWhileThereIsOne) {
+    host.SetDefault(&two.site);
+    Tap(VK_RETURN);
+    host.SetDefault(nullptr);
+    Tap(VK_RETURN);
+    EXPECT_SEQUENCE(kEnterToTheDefault, Take());
 }
 
-TEST_F(InputTest, DeactivationPaintsThePlainLookAndReactivationBringsTheFocusFrameBack) {
-    bool handled = false;
-    LRESULT result = 0;
-    LONG_PTR user = 0;
-    button->OnSubclassMessage(false, handled, result, form.hwnd(), WM_ACTIVATE, WA_ACTIVE, 0, user);
-    SetFocus(Hwnd());
-    Over();
-    site.Take();
-    EXPECT_EQ(button->Surface().Image().PixelAt(1, 5), RGB(255, 255, 255)) << "the hot inner frame";
+const Sequence kAltSpace = {
+    "btnOne KeyDown 32 4",
+    "btnOne KeyUp 32 4",
+    "btnOne KeyDown 32 5",
+    "btnOne Click 0",
+    "btnOne KeyUp 32 5",
+};
 
-    button->OnSubclassMessage(false, handled, result, form.hwnd(), WM_ACTIVATE, WA_INACTIVE, 0, user);
-    EXPECT_EQ(button->VisualState(), StateNormal);
-    EXPECT_FALSE(button->IsMouseOver());
-    EXPECT_FALSE(button->IsParentActive());
-    EXPECT_TRUE(button->HasFocus()) << "the focus is remembered without a repaint";
-    EXPECT_EQ(button->Surface().Image().PixelAt(0, 12), RGB(112, 112, 112)) << "the plain outline";
-
-    button->OnSubclassMessage(false, handled, result, form.hwnd(), WM_ACTIVATE, WA_ACTIVE, 0, user);
-    EXPECT_EQ(button->Surface().Image().PixelAt(0, 12), RGB(60, 127, 177)) << "the focus outline";
-    EXPECT_EQ(button->Surface().Image().PixelAt(1, 12), RGB(72, 216, 251)) << "the focus inner frame";
-    EXPECT_TRUE(Events().empty());
-    EXPECT_FALSE(handled);
-    EXPECT_EQ(result, 0);
+TEST_F(InputTest, AltSpaceIsTheButtonsOwnKeyAndPressesOnlyWithShift) {
+    HoldKeys({VK_MENU, VK_LMENU});
+    Key(VK_SPACE, false, true);
+    EXPECT_FALSE(one.button->IsPressed());
+    Key(VK_SPACE, true, true);
+    HoldKeys({VK_MENU, VK_LMENU, VK_SHIFT, VK_LSHIFT});
+    Key(VK_SPACE, false, true);
+    EXPECT_TRUE(one.button->IsPressed());
+    Key(VK_SPACE, true, true);
+    EXPECT_SEQUENCE(kAltSpace, Take()) << "no system menu, no key press, one click";
 }
 
-TEST_F(InputTest, ADefaultButtonChangeClearsAPress) {
-    HoldKeys({});
-    Send(WM_KEYDOWN, VK_SPACE);
-    SetFocus(form.hwnd());
-    Send(WM_KEYDOWN, VK_SPACE);  // pressed again, without the focus
-    ASSERT_TRUE(button->IsPressed());
-    site.displayAsDefault = true;
-    button->OnAmbientChanged(L"DisplayAsDefault");
-    EXPECT_FALSE(button->IsPressed());
-    EXPECT_FALSE(button->IsSpaceHeld());
-    EXPECT_TRUE(button->IsDefault());
-    button->OnAmbientChanged(L"displayasdefault");
-    EXPECT_TRUE(button->IsDefault()) << "any ambient change reads DisplayAsDefault again";
+const Sequence kArrowsMoveTheFocus = {
+    "btnTwo KeyUp 40 0",
+    "btnOne KeyUp 38 0",
+    "btnTwo KeyUp 39 0",
+    "btnTwo KeyUp 39 1",
+};
+
+TEST_F(InputTest, ArrowsMoveTheFocusAlongTheTabOrderWithoutKeyEventsOfTheirOwn) {
+    Tap(VK_DOWN);
+    EXPECT_EQ(GetFocus(), two.hwnd());
+    Tap(VK_UP);
+    EXPECT_EQ(GetFocus(), one.hwnd());
+    Tap(VK_RIGHT);
+    EXPECT_EQ(GetFocus(), two.hwnd());
+    HoldKeys({VK_SHIFT, VK_LSHIFT});
+    Tap(VK_RIGHT);
+    EXPECT_EQ(GetFocus(), two.hwnd()) << "with a modifier the focus stays";
+    EXPECT_SEQUENCE(kArrowsMoveTheFocus, Take());
 }
 
-TEST_F(InputTest, FocusRepaintsTheFocusFrame) {
-    bool handled = false;
-    LRESULT result = 0;
-    LONG_PTR user = 0;
-    button->OnSubclassMessage(false, handled, result, form.hwnd(), WM_ACTIVATE, WA_ACTIVE, 0, user);
-    SetFocus(Hwnd());
-    EXPECT_TRUE(button->HasFocus());
-    EXPECT_EQ(button->Surface().Image().PixelAt(1, 12), RGB(72, 216, 251));
-    SetFocus(form.hwnd());
-    EXPECT_FALSE(button->HasFocus());
-    EXPECT_EQ(button->Surface().Image().PixelAt(1, 12), RGB(255, 255, 255));
+const Sequence kArrowDuringSpace = {
+    "btnOne KeyDown 32 0",
+    "btnOne KeyPress 32",
+    "btnOne Click 0",
+    "btnTwo KeyUp 40 0",
+    "btnTwo KeyUp 32 0",
+};
+
+TEST_F(InputTest, AnArrowDuringASpacePressClicksOnceTheFocusHasMoved) {
+    Key(VK_SPACE, false);
+    Tap(VK_DOWN);
+    Key(VK_SPACE, true);
+    EXPECT_SEQUENCE(kArrowDuringSpace, Take());
+    EXPECT_EQ(GetCapture(), nullptr);
+}
+
+const Sequence kRightButtonDuringSpace = {
+    "btnOne KeyDown 32 0",
+    "btnOne KeyPress 32",
+    "btnOne MouseDown 2 0 40 12",
+    "btnOne Click 0",
+    "btnOne KeyUp 32 0",
+};
+
+TEST_F(InputTest, ARightButtonReleaseKeepsTheCaptureHeldForSpace) {
+    Key(VK_SPACE, false);
+    Mouse(one, WM_RBUTTONDOWN, 40, 12, MK_RBUTTON);
+    Mouse(one, WM_RBUTTONUP, 40, 12);
+    EXPECT_EQ(GetCapture(), one.hwnd());
+    Key(VK_SPACE, true);
+    EXPECT_SEQUENCE(kRightButtonDuringSpace, Take());
+}
+
+const Sequence kDefaultChangeDuringSpace = {
+    "btnOne KeyDown 32 0",
+    "btnOne KeyPress 32",
+    "btnOne KeyUp 32 0",
+};
+
+TEST_F(InputTest, BecomingTheDefaultButtonEndsASpacePressWithoutAClick) {
+    Key(VK_SPACE, false);
+    host.SetDefault(&one.site);
+    EXPECT_TRUE(one.button->IsDefault());
+    EXPECT_FALSE(one.button->IsPressed());
+    Key(VK_SPACE, true);
+    EXPECT_SEQUENCE(kDefaultChangeDuringSpace, Take());
+}
+
+// ---- access keys ----
+
+const Sequence kAccessKeys = {
+    "btnOne Click 0",
+    "btnTwo Click 0",
+    "btnTwo Click 0",
+};
+
+TEST_F(InputTest, AltAndTheMarkedLetterClickInEitherCaseByTheSystemsRules) {
+    AltChar(L'O');
+    AltChar(L'\u00FC');  // "&Über": the key is lower-cased by the system, not the C locale
+    AltChar(L'\u00DC');
+    two.button->SetEnabled(kFalse);
+    AltChar(L'\u00FC');
+    EXPECT_SEQUENCE(kAccessKeys, Take()) << "a disabled button ignores its key";
+}
+
+const Sequence kEnterAndEscOfAToggle = {
+    "btnOne Click 0",
+    "btnOne KeyUp 27 0",
+    "btnOne KeyUp 27 0",
+    "btnOne KeyUp 13 0",
+    "btnOne Click -1",
+};
+
+TEST_F(InputTest, AToggleIgnoresEnterAndEscButNotItsAccessKey) {
+    host.SetDefault(&two.site);
+    host.SetCancel(&one.site);
+    Tap(VK_ESCAPE);
+    one.button->SetCheckBoxMode(kTrue);
+    two.button->SetCheckBoxMode(kTrue);
+    Tap(VK_ESCAPE);
+    Tap(VK_RETURN);
+    AltChar(L'o');
+    EXPECT_SEQUENCE(kEnterAndEscOfAToggle, Take());
+    EXPECT_EQ(one.button->Value(), kTrue);
+}
+
+// ---- activation and focus ----
+
+std::string Activation(const HostedButton& a, const HostedButton& b) {
+    return "btnOne " + std::to_string(a.button->IsParentActive()) + " btnTwo " +
+           std::to_string(b.button->IsParentActive());
+}
+
+const Sequence kBothSeeActivation = {
+    "btnOne 1 btnTwo 1",
+    "btnOne 0 btnTwo 0",
+    "btnOne 1 btnTwo 1",
+};
+
+TEST_F(InputTest, BothButtonsOfAFormSeeItsActivationTakenAndGiven) {
+    Sequence states{Activation(one, two)};
+    MoveTo(one, 40, 12);
+    EXPECT_EQ(one.button->Surface().Image().PixelAt(1, 5), RGB(255, 255, 255)) << "the hot inner frame";
+
+    HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 500, 400, 50, 50, nullptr, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+    SetForegroundWindow(other);
+    Pump();
+    states.push_back(Activation(one, two));
+    EXPECT_FALSE(one.button->IsMouseOver());
+    EXPECT_EQ(one.button->Surface().Image().PixelAt(0, 12), RGB(112, 112, 112)) << "the plain outline";
+
+    SetCursorPos(2, 2);
+    SetForegroundWindow(form.hwnd());
+    Pump();
+    states.push_back(Activation(one, two));
+    EXPECT_SEQUENCE(kBothSeeActivation, states);
+    EXPECT_EQ(GetFocus(), one.hwnd());
+    EXPECT_EQ(one.button->Surface().Image().PixelAt(0, 12), RGB(60, 127, 177)) << "the focus outline is back";
+    EXPECT_EQ(one.button->Surface().Image().PixelAt(1, 12), RGB(72, 216, 251)) << "the focus inner frame";
+    EXPECT_EQ(Take(), (Sequence{"btnOne MouseEnter"})) << "activation raises no event";
+    DestroyWindow(other);
+}
+
+LRESULT CALLBACK FrameProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefFrameProcW(hwnd, GetWindow(hwnd, GW_CHILD), message, wParam, lParam);
+}
+
+TEST(MdiChildForm, ButtonsOnADocumentWindowFollowItsNonClientActivation) {
+    WNDCLASSW frameClass{};
+    frameClass.lpfnWndProc = FrameProcedure;
+    frameClass.hInstance = GetModuleHandleW(nullptr);
+    frameClass.lpszClassName = L"InputTestFrame";
+    RegisterClassW(&frameClass);
+    WNDCLASSW childClass{};
+    childClass.lpfnWndProc = DefMDIChildProcW;
+    childClass.hInstance = GetModuleHandleW(nullptr);
+    childClass.lpszClassName = L"InputTestDocument";
+    RegisterClassW(&childClass);
+
+    HWND frame = CreateWindowExW(0, L"InputTestFrame", L"frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 500,
+                                 400, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    CLIENTCREATESTRUCT clientInfo{};
+    HWND client = CreateWindowExW(0, L"MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 480, 360,
+                                  frame, nullptr, GetModuleHandleW(nullptr), &clientInfo);
+    auto document = [&](const wchar_t* title) {
+        return CreateMDIWindowW(L"InputTestDocument", title, WS_VISIBLE, 0, 0, 250, 150, client,
+                                GetModuleHandleW(nullptr), 0);
+    };
+    HWND first = document(L"first");
+    HWND second = document(L"second");
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(second, nullptr);
+    SetForegroundWindow(frame);
+
+    Sequence log;
+    platform::ControlHost host(first);
+    HostedButton button(host, log, L"btnDoc", first, 16, L"&Doc");
+    Sequence states;
+    auto record = [&] {
+        platform::ProcessPendingMessages();
+        states.push_back("active " + std::to_string(button.button->IsParentActive()));
+    };
+    SendMessageW(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(first), 0);
+    record();
+    SendMessageW(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(second), 0);
+    record();
+    SendMessageW(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(first), 0);
+    record();
+    EXPECT_SEQUENCE((Sequence{"active 1", "active 0", "active 1"}), states);
+    button.button.reset();
+    DestroyWindow(frame);
 }
 
 }  // namespace

@@ -99,9 +99,11 @@ TEST_F(ButtonTest, OutOfRangeEnumerationsAreStoredUnchanged) {
 TEST_F(ButtonTest, CaptionRegistersItsAccessKey) {
     button->SetCaption(L"&Apply");
     button->SetCaption(L"Homepage");
-    EXPECT_EQ(site.accessKeys, (Log{L"a", L""}));
-    EXPECT_EQ(site.Take(), (Log{L"notify Caption", L"notify Caption"}));
-    EXPECT_EQ(button->Caption(), L"Homepage");
+    button->SetCaption(L"&\u00C9t\u00E9");
+    button->SetCaption(L"&&");
+    EXPECT_EQ(site.accessKeys, (Log{L"a", L"", L"\u00E9", L""})) << "lower case by the system's rules";
+    EXPECT_EQ(site.Take(), (Log{L"notify Caption", L"notify Caption", L"notify Caption", L"notify Caption"}));
+    EXPECT_EQ(button->Caption(), L"&&");
 }
 
 TEST_F(ButtonTest, PictureOpacityIsClampedToTenToHundredPercent) {
@@ -172,6 +174,19 @@ TEST_F(ButtonTest, ValueTrueAtDesignTimeReadsBackFalse) {
     button->SetValue(kTrue);
     EXPECT_EQ(button->Value(), kFalse);
     EXPECT_EQ(site.Take(), (Log{L"notify Value"}));
+}
+
+TEST_F(ButtonTest, BooleanSettersStoreTrueAsAllBitsSet) {
+    button->SetCheckBoxMode(1);
+    button->SetUseMaskColor(1);
+    button->SetHandPointer(1);
+    button->SetValue(1);
+    button->SetEnabled(2);
+    EXPECT_EQ((std::vector<Bool16>{button->CheckBoxMode(), button->UseMaskColor(), button->HandPointer(),
+                                   button->Value(), button->Enabled()}),
+              (std::vector<Bool16>(5, kTrue)));
+    button->AccessKeyPress('a');
+    EXPECT_EQ(button->Value(), kFalse) << "a checked toggle unchecks";
 }
 
 TEST_F(ButtonTest, ValueTrueInCheckBoxModeOnlyRepaints) {
