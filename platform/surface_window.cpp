@@ -218,6 +218,8 @@ void SurfaceWindow::Refresh() {
     if (InvalidateShown(nullptr)) UpdateWindow(hwnd());
 }
 
+void SurfaceWindow::Invalidate() { InvalidateImage(); }
+
 ImageControl& SurfaceWindow::AddImage(std::wstring name, RECT rect, PicturePtr picture) {
     auto image = std::make_unique<ImageControl>();
     image->name = std::move(name);
