@@ -1,5 +1,7 @@
 #include "app/credit_scroll.h"
 
+#include "platform/rounding.h"
+
 namespace app {
 
 namespace {
@@ -12,6 +14,11 @@ double CreditWalk::PlaceLine(double lineHeight) {
     const double textTop = position_ + kCreditLineGap;
     position_ = textTop + lineHeight;
     return textTop;
+}
+
+bool CreditLineShows(double textTop, double lineHeight, double panelHeight) {
+    const double row = platform::RoundHalfEven(textTop);
+    return lineHeight > 0 && row + lineHeight > 0 && row < panelHeight;
 }
 
 double CreditCentredLeft(double panelInnerWidth, double textWidth) { return (panelInnerWidth - textWidth) / 2; }

@@ -24,6 +24,11 @@ private:
     double position_;
 };
 
+// Whether a line whose text cell starts at textTop (the text is drawn at the whole pixel
+// nearest it) and is lineHeight high has any row in a panel panelHeight high. A line that
+// has none draws nothing visible.
+bool CreditLineShows(double textTop, double lineHeight, double panelHeight);
+
 // The left edge that centres a text of the given width in the panel; may be a half pixel.
 double CreditCentredLeft(double panelInnerWidth, double textWidth);
 

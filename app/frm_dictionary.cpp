@@ -123,6 +123,7 @@ void FrmDictionary::Load() {
     picText_.SetAutoRedraw(true);
     creditTop_ = static_cast<float>(creditStartTop_);
     BuildCredits(credits_);
+    MeasureCreditLines(picText_, credits_, creditMeasures_);
     reDrawTimer_.SetInterval(20);
     reDrawTimer_.SetEnabled(true);
 }
@@ -163,7 +164,7 @@ void FrmDictionary::Form_MouseMove(const platform::MouseEvent& event) {
 }
 
 void FrmDictionary::DrawCredits() {
-    const double belowLastLine = DrawCreditLines(picText_, credits_, creditTop_);
+    const double belowLastLine = DrawCreditLines(picText_, credits_, creditMeasures_, creditTop_);
     creditTop_ = NextCreditTop(creditTop_, belowLastLine, creditStartTop_);
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/credit_lines.h"
+#include "app/credits_panel.h"
 #include "app/main_window_layout.h"
 #include "controls/aerobutton/aero_button.h"
 #include "platform/control_host.h"
@@ -89,6 +90,7 @@ private:
     platform::ImageControl* image1_ = nullptr;
 
     CreditTable credits_;
+    std::vector<CreditMeasure> creditMeasures_;  // each line's extent, measured once built
     float creditTop_ = 0;
     std::int32_t creditStartTop_ = 0;
 

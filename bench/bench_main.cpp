@@ -50,14 +50,20 @@ int main() {
 
     const bench::PairedMedians startup = bench::PairedMedianMicroseconds(
         {ProgramStartup, ProgramShutdown}, {bench::MinimalStartup, bench::MinimalShutdown}, 51);
-    rows.push_back({"start-up to first paint (vs minimal program)", startup.work, startup.baseline, "<= 2.0 x"});
+    rows.push_back({"start-up to first paint (vs minimal program)", startup.work, startup.baseline, "<= 1.5 x"});
 
     // One tick of the credits against the timer's period: the ratio is the share of the
     // period the tick takes.
     ProgramStartup();
     const double tick = bench::MedianMicroseconds([] { g_form->DrawCredits(); }, 301);
+    // In the program the panel is painted between two ticks, so each tick asks for a paint
+    // of its own; here the paint follows each tick, untimed.
+    const HWND panel = g_form->PicText().hwnd();
+    const double paintedTick =
+        bench::MedianMicroseconds([] { g_form->DrawCredits(); }, 301, [panel] { UpdateWindow(panel); });
     ProgramShutdown();
-    rows.push_back({"credits tick, 29 lines in 225x65 (vs the 20 ms period)", tick, 20000.0, "< 0.010 x"});
+    rows.push_back({"credits tick, 29 lines in 225x65 (vs the 20 ms period)", tick, 20000.0, "<= 0.0025 x"});
+    rows.push_back({"  the same, the panel painted between ticks (untimed)", paintedTick, 20000.0, "<= 0.0025 x"});
 
     bench::AddButtonPaintRows(rows);
     bench::AddWindowProcedureRows(rows);

@@ -82,7 +82,7 @@ void AddSizeRows(std::vector<SizeRow>& rows, const std::wstring& releasedExecuta
     if (released < 0) {
         std::fprintf(stderr, "cannot read the size of %s\n", Narrow(releasedExecutable).c_str());
     } else {
-        rows.push_back({"i686 Brintel.exe file size", released, -1, "< 300 KB"});
+        rows.push_back({"i686 Brintel.exe file size", released, -1, "< 200 KB"});
     }
     const double programMemory = MedianPrivateKilobytes(program);
     const double minimalMemory = MedianPrivateKilobytes(minimal);

@@ -196,6 +196,8 @@ void SurfaceWindow::Refresh() {
     if (InvalidateShown(nullptr)) UpdateWindow(hwnd());
 }
 
+void SurfaceWindow::Invalidate() { InvalidateImage(); }
+
 void SurfaceWindow::Paint() {
     invalidated_ = false;
     PaintDC paint(hwnd());

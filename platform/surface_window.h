@@ -71,6 +71,9 @@ public:
 
     // Repaints the window from the back image now.
     void Refresh();
+    // Marks the window for a repaint from the back image, which the message loop shows when it
+    // next paints the window; while one is pending, asking again costs nothing.
+    void Invalidate();
 
 protected:
     SurfaceWindow() = default;

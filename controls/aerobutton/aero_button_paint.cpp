@@ -16,7 +16,10 @@ void AeroButton::Redraw(std::int32_t state, bool force) {
     drawnFocus_ = hasFocus_;
     visualState_ = state;
     PaintButton(state);
-    surface_->Refresh();
+    // The window shows the new surface when the message loop next paints it: paint requests
+    // that come before then (a press and its click, a run of property changes) reach the
+    // screen as one paint, and none waits for the window system to bring the screen up to date.
+    surface_->Invalidate();
 }
 
 void AeroButton::PaintButton(std::int32_t state) {

@@ -77,6 +77,29 @@ TEST(NextCreditTop, StartsAgainBelowThePanelOnceMoreThanFivePixelsAbove) {
     EXPECT_EQ(NextCreditTop(-3000, -2000, 40), 40);
 }
 
+TEST(CreditLineShows, OnlyALineWithARowInsideThePanel) {
+    // A 13-pixel line in the 65-pixel panel: its rows are top to top + 12.
+    EXPECT_FALSE(app::CreditLineShows(-13, kLineHeight, kPanelHeight)) << "ends just above row 0";
+    EXPECT_TRUE(app::CreditLineShows(-12, kLineHeight, kPanelHeight)) << "its last row is row 0";
+    EXPECT_TRUE(app::CreditLineShows(64, kLineHeight, kPanelHeight)) << "its first row is row 64";
+    EXPECT_FALSE(app::CreditLineShows(65, kLineHeight, kPanelHeight)) << "starts just below row 64";
+    EXPECT_FALSE(app::CreditLineShows(-500, kLineHeight, kPanelHeight));
+    EXPECT_FALSE(app::CreditLineShows(500, kLineHeight, kPanelHeight));
+}
+
+TEST(CreditLineShows, AFractionalTopCountsWhereTheTextIsDrawn) {
+    // The text goes to the nearest whole pixel, halves to even.
+    EXPECT_FALSE(app::CreditLineShows(-12.6, kLineHeight, kPanelHeight)) << "drawn at -13";
+    EXPECT_TRUE(app::CreditLineShows(-12.5, kLineHeight, kPanelHeight)) << "drawn at -12";
+    EXPECT_FALSE(app::CreditLineShows(64.6, kLineHeight, kPanelHeight)) << "drawn at 65";
+    EXPECT_TRUE(app::CreditLineShows(64.5, kLineHeight, kPanelHeight)) << "drawn at 64";
+    EXPECT_FALSE(app::CreditLineShows(63.5, kLineHeight, 64)) << "drawn at 64, below a 64-pixel panel";
+}
+
+TEST(CreditLineShows, ALineWithoutHeightShowsNothing) {
+    EXPECT_FALSE(app::CreditLineShows(10, 0, kPanelHeight));
+}
+
 TEST(CreditScroll, AFullPassTakesTheBlockHeightPlusPanelHeightPlusSevenTicks) {
     for (double lineHeight : {13.0, 16.0, 0.0}) {
         const int lines = 29;

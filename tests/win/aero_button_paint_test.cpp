@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
+
 #include <memory>
 
 namespace {
@@ -103,6 +105,66 @@ TEST(PaintTest2, PressedShadowLinesRunToTheLastRow) {
     EXPECT_EQ(image.PixelAt(1, kH - 3), RGB(158, 176, 186));
     EXPECT_EQ(image.PixelAt(40, 1), RGB(158, 176, 186)) << "the top shadow line";
     EXPECT_EQ(image.PixelAt(2, kH - 2), RGB(104, 179, 219)) << "the lower band's last row";
+}
+
+// Delivers every message waiting for this thread, paints included, as the message loop does.
+void PumpMessages() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+// Counts the paints a window receives.
+LRESULT CALLBACK CountPaints(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+    if (message == WM_PAINT) ++*reinterpret_cast<int*>(data);
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+COLORREF OnScreen(HWND window, int x, int y) {
+    HDC dc = GetDC(window);
+    const COLORREF pixel = GetPixel(dc, x, y);
+    ReleaseDC(window, dc);
+    return pixel;
+}
+
+TEST(RedrawOnScreen, TheWindowShowsTheNewLookWhenItIsNextPaintedNotBefore) {
+    PlainWindow parent{200, 100};
+    RecordingSite site;
+    site.userMode = false;
+    AeroButton button(site, parent.hwnd(), 10, 10, kW, kH);
+    button.ReadProperties(platform::PropertyBag{{L"Caption", std::wstring()}});
+    ShowWindow(parent.hwnd(), SW_SHOWNOACTIVATE);
+    button.Redraw(StateNormal, true);
+    PumpMessages();
+    const COLORREF normalBody = RGB(220, 220, 220);
+    const COLORREF hotBody = RGB(181, 226, 250);
+    ASSERT_EQ(OnScreen(button.hWnd(), 5, 12), normalBody) << "the first look has reached the screen";
+
+    int paints = 0;
+    SetWindowSubclass(button.hWnd(), CountPaints, 1, reinterpret_cast<DWORD_PTR>(&paints));
+    button.Redraw(StateHot, true);
+    EXPECT_EQ(button.Surface().Image().PixelAt(5, 12), hotBody) << "the surface has the new look at once";
+    EXPECT_EQ(paints, 0) << "nothing is painted on the screen during the request";
+    EXPECT_EQ(OnScreen(button.hWnd(), 5, 12), normalBody) << "the screen still shows the old look";
+    EXPECT_TRUE(GetUpdateRect(button.hWnd(), nullptr, FALSE)) << "the window waits for a paint";
+    button.Redraw(StateDown, true);
+    button.Redraw(StateHot, true);
+    EXPECT_EQ(paints, 0);
+
+    PumpMessages();
+    EXPECT_EQ(paints, 1) << "three requests, one paint";
+    EXPECT_FALSE(GetUpdateRect(button.hWnd(), nullptr, FALSE));
+    EXPECT_EQ(OnScreen(button.hWnd(), 5, 12), hotBody);
+    EXPECT_EQ(OnScreen(button.hWnd(), 0, 12), kBlue) << "the hot outline";
+
+    // The next request after that paint asks for a paint of its own.
+    button.Redraw(StateNormal, true);
+    PumpMessages();
+    EXPECT_EQ(paints, 2);
+    EXPECT_EQ(OnScreen(button.hWnd(), 5, 12), normalBody);
+    RemoveWindowSubclass(button.hWnd(), CountPaints, 1);
 }
 
 }  // namespace

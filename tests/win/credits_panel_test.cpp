@@ -209,6 +209,69 @@ TEST_F(CreditsInMainWindow, AFullPassEndsAboveThePanelAndStartsAgainBelowIt) {
     EXPECT_TRUE(AllBackground(panel)) << "the last tick of a pass draws the block wholly above the panel";
 }
 
+// Every line of the table drawn at every tick, each measured anew: what a tick must show.
+void DrawEveryLine(platform::SurfaceWindow& panel, const app::CreditEntries& lines, std::int32_t count,
+                   float top) {
+    panel.Cls();
+    app::CreditWalk walk(top);
+    for (std::int32_t i = 0; i < count; ++i) {
+        const app::CreditLine& line = lines[static_cast<std::size_t>(i)];
+        panel.SetFontBold(line.bold);
+        panel.SetCurrentY(walk.PlaceLine(panel.TextHeight(line.text)));
+        panel.SetCurrentX(app::CreditCentredLeft(panel.ScaleWidth(), panel.TextWidth(line.text)));
+        panel.Print(line.text);
+    }
+}
+
+// The first row and column where two panels differ, or nothing.
+std::optional<POINT> FirstDifference(const platform::SurfaceWindow& a, const platform::SurfaceWindow& b) {
+    for (int y = 0; y < kHeight; ++y) {
+        for (int x = 0; x < kWidth; ++x) {
+            if (a.Image().PixelAt(x, y) != b.Image().PixelAt(x, y)) return POINT{x, y};
+        }
+    }
+    return std::nullopt;
+}
+
+TEST_F(CreditsInMainWindow, EveryTickOfAPassAndAcrossTheWrapShowsWhatDrawingEveryLineShows) {
+    auto& panel = form.PicText();
+    platform::PictureBox reference;
+    ASSERT_TRUE(reference.CreateChild(form.hwnd(), L"reference", RECT{0, 0, kWidth, kHeight}, true));
+    reference.SetScaleMode(platform::ScaleMode::Pixels);
+    reference.SetFont(panel.Font());
+    reference.SetForeColor(panel.ForeColor());
+    reference.SetBackColor(panel.BackColor());
+    reference.SetAutoRedraw(true);
+    ASSERT_EQ(panel.ClientWidthPixels(), kWidth);
+    ASSERT_EQ(panel.ClientHeightPixels(), kHeight);
+
+    // One whole pass (lines coming in at the bottom, leaving at the top, the last tick out of
+    // sight), the wrap, and the start of the next pass.
+    int wraps = 0;
+    int inkTicks = 0;
+    for (int tick = 0; tick < 600 && wraps < 1; ++tick) {
+        const float top = form.CreditTop();
+        form.DrawCredits();
+        DrawEveryLine(reference, form.CreditLines(), form.CreditCount(), top);
+        const auto difference = FirstDifference(panel, reference);
+        ASSERT_FALSE(difference) << "tick " << tick << " at top " << top << ": pixel (" << difference->x << ", "
+                                 << difference->y << ")";
+        if (!AllBackground(panel)) ++inkTicks;
+        if (form.CreditTop() > top) ++wraps;
+    }
+    for (int tick = 0; tick < 40; ++tick) {
+        const float top = form.CreditTop();
+        form.DrawCredits();
+        DrawEveryLine(reference, form.CreditLines(), form.CreditCount(), top);
+        const auto difference = FirstDifference(panel, reference);
+        ASSERT_FALSE(difference) << "tick " << tick << " after the wrap, at top " << top << ": pixel ("
+                                 << difference->x << ", " << difference->y << ")";
+        if (!AllBackground(panel)) ++inkTicks;
+    }
+    EXPECT_EQ(wraps, 1);
+    EXPECT_GT(inkTicks, 400) << "most ticks show text";
+}
+
 TEST_F(CreditsInMainWindow, TheTimerGoesWithTheWindow) {
     ASSERT_TRUE(form.ReDrawTimer().IsAlive());
     form.Unload();
