@@ -66,6 +66,7 @@ protected:
 
 private:
     void CreateControls();
+    void ArrangeTabOrder();
     std::unique_ptr<aerobutton::AeroButton> CreateButton(const wchar_t* name, const layout::TwipsRect& where,
                                                          const wchar_t* caption, void (FrmDictionary::*click)());
     void ResizeHandling();
