@@ -54,6 +54,8 @@ void FrmDictionary::CreateControls() {
     reDrawTimer_.onTick = [this] { DrawCredits(); };
 
     picN_.CreateChild(hwnd(), L"picN", PixelRect(layout::kPicN), true);
+    // Kept drawn, so that the skin can be put under the strip picture (ShowSkinUnderStrip).
+    picN_.SetAutoRedraw(true);
     btnClose_ = &picN_.AddImage(L"btnClose", PixelRect(layout::kBtnClose));
     btnClose_->toolTip = layout::kCloseToolTip;
     btnMin_ = &picN_.AddImage(L"btnMin", PixelRect(layout::kBtnMin));
@@ -156,6 +158,7 @@ void FrmDictionary::ResizeHandling() {
     FormPaintTitle(*this, layout::kTitle, layout::kTitleLeft, layout::kTitleTop);
     SetStrip(StripState::Normal);
     PlacePicN();
+    ShowSkinUnderStrip();  // the skin was painted again and picN may have moved
 }
 
 void FrmDictionary::PlacePicN() {
@@ -174,7 +177,24 @@ void FrmDictionary::SetStrip(StripState state) {
         case StripState::CloseDown: source = imgCloseD_; break;
     }
     // The strip shares the hidden image's picture object; nothing is copied.
-    if (picN_.Picture() != source->picture) picN_.SetPicture(source->picture);
+    if (picN_.Picture() == source->picture) return;
+    picN_.SetPicture(source->picture);
+    ShowSkinUnderStrip();
+}
+
+void FrmDictionary::ShowSkinUnderStrip() {
+    // The strip pictures are 20 rows high and picN 25: its lower rows would show picN's own
+    // background, a white band across the dark title band. They show the skin behind picN
+    // instead, taken from the form's drawing.
+    if (!AutoRedraw()) return;  // no skin painted yet
+    const platform::PicturePtr& strip = picN_.Picture();
+    const int covered = strip ? strip->HeightPixels() : 0;
+    const int width = picN_.ClientWidthPixels();
+    const int height = picN_.ClientHeightPixels();
+    if (covered >= height) return;
+    const RECT where = picN_.RectInParent();
+    BitBlt(picN_.hDC(), 0, covered, width, height - covered, Image().dc(), where.left, where.top + covered, SRCCOPY);
+    picN_.Refresh();
 }
 
 void FrmDictionary::Form_MouseMove(const platform::MouseEvent& event) {

@@ -71,6 +71,7 @@ private:
                                                          const wchar_t* caption, void (FrmDictionary::*click)());
     void ResizeHandling();
     void PlacePicN();
+    void ShowSkinUnderStrip();
     void Form_MouseMove(const platform::MouseEvent& event);
 
     platform::Timer reDrawTimer_;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/round_region.h"
+#include "platform/gdi_owner.h"
 
 namespace {
 
@@ -95,6 +96,33 @@ TEST_F(MainWindowTest, StripSitsEightPixelsFromTheRightOnceShown) {
     EXPECT_EQ(strip.top, 0);
     EXPECT_EQ(strip.right - strip.left, 65);
     EXPECT_EQ(strip.bottom - strip.top, 25);
+}
+
+// The pixel of a window as the screen shows it.
+COLORREF ShownPixel(HWND hwnd, int x, int y) {
+    platform::WindowDC dc(hwnd);
+    return GetPixel(dc.get(), x, y);
+}
+
+TEST_F(MainWindowTest, StripsLowerRowsShowTheSkinBehindIt) {
+    form.Show();
+    UpdateWindow(form.hwnd());
+    const RECT strip = form.picN().RectInParent();
+    const auto& skin = form.Image();
+    const auto& picture = *form.picN().Picture();
+    ASSERT_EQ(picture.HeightPixels(), 20);
+    for (StripState state : {StripState::Normal, StripState::CloseHot, StripState::MinDown}) {
+        form.SetStrip(state);
+        for (int y = 20; y < 25; ++y) {
+            for (int x : {0, 30, 64}) {
+                EXPECT_EQ(ShownPixel(form.picN().hwnd(), x, y), skin.PixelAt(strip.left + x, strip.top + y))
+                    << "row " << y << ", column " << x;
+            }
+        }
+    }
+    // The rows above are the strip picture's own, and the skin there is the dark band.
+    EXPECT_NE(skin.PixelAt(strip.left + 30, 22), RGB(255, 255, 255));
+    EXPECT_EQ(form.picN().Image().PixelAt(30, 22), skin.PixelAt(strip.left + 30, 22));
 }
 
 TEST_F(MainWindowTest, FirstFocusIsOnApplyAndTabMovesToHomepage) {
