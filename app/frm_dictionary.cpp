@@ -208,8 +208,9 @@ void FrmDictionary::DrawCredits() {
 }
 
 void FrmDictionary::OnDestroyed() {
-    // The timer is a window of its own; it goes with the form's controls, so no tick reaches
-    // a credits panel that no longer exists.
+    // The timer is the thread's, not a child of the form, so destroying the form would not
+    // stop it: it is stopped with the form's controls, so that no tick reaches a credits panel
+    // that no longer exists.
     reDrawTimer_.Destroy();
     Form::OnDestroyed();
 }

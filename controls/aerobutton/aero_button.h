@@ -199,14 +199,15 @@ private:
     void ApplyAccessKeys();
     void SetStatePicture(PicturePtr& slot, PicturePtr value, bool onShow, std::wstring_view key);
 
-    // Painting (aero_button_paint.cpp).
+    // Painting: the sequence, the palette and the resize handler (aero_button_paint.cpp);
+    // the picture and caption and their layout (aero_button_content.cpp).
     void PaintButton(std::int32_t state);
+    void RefreshPalette();
+    void OnResize();
     void PaintContent(std::int32_t state);
     const PicturePtr& StatePicture() const;
     void DrawButtonPicture(const platform::Picture& picture);
     void LayoutContent(int marginY, int marginX);
-    void RefreshPalette();
-    void OnResize();
 
     // Tracking (aero_button_tracking.cpp).
     void AttachTracking();
