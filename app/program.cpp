@@ -11,6 +11,7 @@
 #include "platform/control_error.h"
 #include "platform/message_box.h"
 #include "platform/message_loop.h"
+#include "platform/number_text.h"
 
 namespace app {
 
@@ -18,8 +19,8 @@ namespace {
 constexpr wchar_t kErrorTitle[] = L"Brintel";
 constexpr std::int32_t kErrorOutOfMemory = 7;
 
-// Error messages are literals of the program and the system's ANSI texts; they go to the
-// box as they are, byte by byte widened through the ANSI code page.
+// Error messages are the program's literals and the system's texts, both in the ANSI code
+// page; the box takes UTF-16.
 std::wstring Widen(std::string_view text) {
     if (text.empty()) return {};
     const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
@@ -36,7 +37,7 @@ int ReportStartupError(std::int32_t number, const char* message) {
 }  // namespace
 
 std::wstring StartupErrorText(std::int32_t number, std::string_view message) {
-    return L"Run-time error '" + std::to_wstring(number) + L"':\n\n" + Widen(message);
+    return L"Run-time error '" + platform::FormatInteger(number) + L"':\n\n" + Widen(message);
 }
 
 int RunProgram() {
