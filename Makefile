@@ -1,5 +1,5 @@
 # The two commands of README.md. Each first installs what is missing (Debian packages).
-.PHONY: run test bench fuzz setup clean
+.PHONY: run test bench fuzz docs setup clean
 
 run: setup
 	tools/run
@@ -13,6 +13,10 @@ bench: setup
 # The fuzz targets of the pure code, a minute each (FUZZ_SECONDS to change it).
 fuzz: setup
 	tools/fuzz $${FUZZ_SECONDS:-60}
+
+# The README's pictures in docs/, made by the program and aerolab themselves.
+docs: setup
+	tools/docs
 
 setup:
 	tools/setup

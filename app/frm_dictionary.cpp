@@ -29,6 +29,15 @@ RECT PixelRect(const layout::TwipsRect& r) {
 // The buttons' stored extent: 2566 x 661 HIMETRIC, 97 x 25 pixels.
 constexpr int kButtonWidth = 97;
 constexpr int kButtonHeight = 25;
+
+// "MS Sans Serif" 8.25 point, regular, as stored: character set 0, the ANSI one.
+platform::FontDescription StoredButtonFont() {
+    platform::FontDescription font;
+    font.name = L"MS Sans Serif";
+    font.size = 8.25f;
+    font.charset = ANSI_CHARSET;
+    return font;
+}
 }  // namespace
 
 FrmDictionary::FrmDictionary() {
@@ -41,10 +50,12 @@ FrmDictionary::FrmDictionary() {
 FrmDictionary::~FrmDictionary() { Destroy(); }
 
 void FrmDictionary::CreateControls() {
-    // Creation order is the stored one; it is also the order the window system walks for Tab.
+    // Created in the stored order; the tab indexes, not this order, decide where Tab goes.
     reDrawTimer_.onTick = [this] { DrawCredits(); };
 
     picN_.CreateChild(hwnd(), L"picN", PixelRect(layout::kPicN), true);
+    // Kept drawn, so that the skin can be put under the strip picture (ShowSkinUnderStrip).
+    picN_.SetAutoRedraw(true);
     btnClose_ = &picN_.AddImage(L"btnClose", PixelRect(layout::kBtnClose));
     btnClose_->toolTip = layout::kCloseToolTip;
     btnMin_ = &picN_.AddImage(L"btnMin", PixelRect(layout::kBtnMin));
@@ -72,19 +83,30 @@ void FrmDictionary::CreateControls() {
     imgCloseD_ = hidden(L"imgCloseD", layout::kImgCloseD, IDB_STRIP_CLOSE_DOWN);
     imgNormal_ = hidden(L"imgNormal", layout::kImgNormal, IDB_STRIP_NORMAL);
 
-    // Tab order follows creation order: Apply (tab index 0) before Homepage (1).
     host_ = std::make_unique<platform::ControlHost>(hwnd());
     host_->ambientFont = Font();
     preTranslate = [this](const MSG& message) { return host_->PreTranslate(message); };
-    cmdApply_ = CreateButton(L"cmdApply", layout::kCmdApply, L"&Apply", &FrmDictionary::cmdApply_Click);
     cmdHome_ = CreateButton(L"cmdHome", layout::kCmdHome, L"Homepage", &FrmDictionary::cmdHome_Click);
+    cmdApply_ = CreateButton(L"cmdApply", layout::kCmdApply, L"&Apply", &FrmDictionary::cmdApply_Click);
 
     picText_.CreateChild(hwnd(), L"PicText", PixelRect(layout::kPicText), true);
     picText_.SetForeColor(GetSysColor(COLOR_WINDOWTEXT));
 
     image1_ = &AddImage(L"Image1", PixelRect(layout::kImage1), platform::Picture::FromBitmapResource(IDB_BANNER));
 
+    ArrangeTabOrder();
     onResize = [this] { ResizeHandling(); };
+}
+
+void FrmDictionary::ArrangeTabOrder() {
+    // The window system walks the child windows for Tab in their z-order, which creation
+    // leaves in creation order; the stored tab indexes decide it instead.
+    const HWND byTabIndex[] = {cmdApply_->hWnd(), cmdHome_->hWnd(), pTop_.hwnd(), picN_.hwnd(), picText_.hwnd()};
+    HWND previous = HWND_TOP;
+    for (HWND child : byTabIndex) {
+        SetWindowPos(child, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        previous = child;
+    }
 }
 
 std::unique_ptr<aerobutton::AeroButton> FrmDictionary::CreateButton(const wchar_t* name,
@@ -101,7 +123,7 @@ std::unique_ptr<aerobutton::AeroButton> FrmDictionary::CreateButton(const wchar_
     // The stored values; every other key takes its load default.
     button->ReadProperties(platform::PropertyBag{
         {L"caption", std::wstring(caption)},
-        {L"font", std::make_shared<const platform::FontDescription>(platform::FontDescription{L"MS Sans Serif", 8.25f})},
+        {L"font", std::make_shared<const platform::FontDescription>(StoredButtonFont())},
         {L"tiptext", std::wstring()},
     });
     return button;
@@ -137,6 +159,7 @@ void FrmDictionary::ResizeHandling() {
     FormPaintTitle(*this, layout::kTitle, layout::kTitleLeft, layout::kTitleTop);
     SetStrip(StripState::Normal);
     PlacePicN();
+    ShowSkinUnderStrip();  // the skin was painted again and picN may have moved
 }
 
 void FrmDictionary::PlacePicN() {
@@ -155,7 +178,24 @@ void FrmDictionary::SetStrip(StripState state) {
         case StripState::CloseDown: source = imgCloseD_; break;
     }
     // The strip shares the hidden image's picture object; nothing is copied.
-    if (picN_.Picture() != source->picture) picN_.SetPicture(source->picture);
+    if (picN_.Picture() == source->picture) return;
+    picN_.SetPicture(source->picture);
+    ShowSkinUnderStrip();
+}
+
+void FrmDictionary::ShowSkinUnderStrip() {
+    // The strip pictures are 20 rows high and picN 25: its lower rows would show picN's own
+    // background, a white band across the dark title band. They show the skin behind picN
+    // instead, taken from the form's drawing.
+    if (!AutoRedraw()) return;  // no skin painted yet
+    const platform::PicturePtr& strip = picN_.Picture();
+    const int covered = strip ? strip->HeightPixels() : 0;
+    const int width = picN_.ClientWidthPixels();
+    const int height = picN_.ClientHeightPixels();
+    if (covered >= height) return;
+    const RECT where = picN_.RectInParent();
+    BitBlt(picN_.hDC(), 0, covered, width, height - covered, Image().dc(), where.left, where.top + covered, SRCCOPY);
+    picN_.Refresh();
 }
 
 void FrmDictionary::Form_MouseMove(const platform::MouseEvent& event) {
@@ -169,8 +209,9 @@ void FrmDictionary::DrawCredits() {
 }
 
 void FrmDictionary::OnDestroyed() {
-    // The timer is a window of its own; it goes with the form's controls, so no tick reaches
-    // a credits panel that no longer exists.
+    // The timer is the thread's, not a child of the form, so destroying the form would not
+    // stop it: it is stopped with the form's controls, so that no tick reaches a credits panel
+    // that no longer exists.
     reDrawTimer_.Destroy();
     Form::OnDestroyed();
 }

@@ -67,10 +67,12 @@ protected:
 
 private:
     void CreateControls();
+    void ArrangeTabOrder();
     std::unique_ptr<aerobutton::AeroButton> CreateButton(const wchar_t* name, const layout::TwipsRect& where,
                                                          const wchar_t* caption, void (FrmDictionary::*click)());
     void ResizeHandling();
     void PlacePicN();
+    void ShowSkinUnderStrip();
     void Form_MouseMove(const platform::MouseEvent& event);
 
     platform::Timer reDrawTimer_;

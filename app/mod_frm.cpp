@@ -58,8 +58,9 @@ void FormRoundRegion(platform::Form& window) {
                                          window.ScaleHeight(), tx, ty);
     platform::UniqueRegion region(CreateRoundRectRgn(box.left, box.top, box.right, box.bottom,
                                                      kRegionCornerEllipse, kRegionCornerEllipse));
-    // From here on the region belongs to the window, which deletes it. If either call fails
-    // the window simply stays unclipped, so the results are not examined.
+    // A failed call leaves the window unclipped and start-up goes on. SetWindowRgn's result
+    // only says who owns the region: once it succeeds the window does and deletes it; after a
+    // failure it is still ours, and the owner deletes it.
     if (region && SetWindowRgn(window.hwnd(), region.get(), TRUE)) region.release();
     window.SetScaleMode(saved);
 }

@@ -14,8 +14,8 @@ void BackImage::DeselectBitmap() {
 
 void BackImage::EnsureSize(int width, int height, COLORREF fill) {
     // A window may be far larger than anything the screen can show at once; the image keeps
-    // at most kMaxSide pixels each way, so a huge window costs bounded memory and what lies
-    // beyond shows the window's background.
+    // at most kMaxSide pixels each way, so a huge window costs bounded memory. What lies
+    // beyond is not kept: ShowOn fills it with the window's background colour.
     width = std::clamp(width, 1, kMaxSide);
     height = std::clamp(height, 1, kMaxSide);
     if (dc_ && width <= width_ && height <= height_) return;
@@ -55,6 +55,20 @@ void BackImage::EnsureSize(int width, int height, COLORREF fill) {
     stride_ = stride;
     width_ = newWidth;
     height_ = newHeight;
+}
+
+void BackImage::ShowOn(HDC target, int width, int height, COLORREF fill) const {
+    const int shownWidth = std::min(width, width_);
+    const int shownHeight = std::min(height, height_);
+    if (shownWidth > 0 && shownHeight > 0) BitBlt(target, 0, 0, shownWidth, shownHeight, dc_.get(), 0, 0, SRCCOPY);
+    if (shownWidth >= width && shownHeight >= height) return;
+    // A copy from beyond the image draws nothing, which would leave whatever the screen
+    // showed there before.
+    UniqueBrush brush(CreateSolidBrush(fill));
+    const RECT right{shownWidth, 0, width, height};
+    const RECT below{0, shownHeight, shownWidth, height};
+    if (right.left < right.right) FillRect(target, &right, brush.get());
+    if (below.top < below.bottom) FillRect(target, &below, brush.get());
 }
 
 COLORREF BackImage::PixelAt(int x, int y) const {

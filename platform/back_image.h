@@ -29,6 +29,9 @@ public:
     HDC dc() const { return dc_.get(); }
     int Width() const { return width_; }
     int Height() const { return height_; }
+    // Copies the top-left width x height of the image onto target at (0, 0); where that
+    // reaches beyond the image, target gets fill instead.
+    void ShowOn(HDC target, int width, int height, COLORREF fill) const;
     // The pixel as a COLORREF (0x00BBGGRR); 0 outside the image.
     COLORREF PixelAt(int x, int y) const;
 

@@ -14,10 +14,8 @@ bool Form::CreateForm(std::wstring_view caption, DWORD style, int widthPixels, i
 }
 
 POINT Form::CentredOrigin(int widthPixels, int heightPixels) {
-    RECT work{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    return POINT{work.left + (work.right - work.left - widthPixels) / 2,
-                 work.top + (work.bottom - work.top - heightPixels) / 2};
+    // The whole screen, not its work area: a taskbar does not move the window off centre.
+    return POINT{(GetSystemMetrics(SM_CXSCREEN) - widthPixels) / 2, (GetSystemMetrics(SM_CYSCREEN) - heightPixels) / 2};
 }
 
 void Form::SetOuterSizeTwips(double width, double height) {

@@ -35,7 +35,7 @@ public:
 protected:
     Form() = default;
     bool CreateForm(std::wstring_view caption, DWORD style, int widthPixels, int heightPixels);
-    // Where a window of this outer size stands centred in the screen's work area.
+    // Where a window of this outer size stands centred on the screen.
     static POINT CentredOrigin(int widthPixels, int heightPixels);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnSized(WPARAM kind) override;

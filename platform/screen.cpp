@@ -2,9 +2,8 @@
 
 #include <windows.h>
 
-#include <algorithm>
-
 #include "platform/gdi_owner.h"
+#include "platform/twips.h"
 
 namespace platform {
 
@@ -12,11 +11,6 @@ namespace {
 int AskDotsPerInch(int capability) {
     WindowDC screen(nullptr);
     return screen ? GetDeviceCaps(screen.get(), capability) : 0;
-}
-
-int TwipsPerPixel(int dpi) {
-    // A screen finer than 1440 dots per inch still counts one twip per pixel, never zero.
-    return dpi > 0 ? std::max(1, 1440 / dpi) : 15;
 }
 }  // namespace
 
@@ -34,7 +28,7 @@ int ScreenDotsPerInchY() {
     return dpi;
 }
 
-int TwipsPerPixelX() { return TwipsPerPixel(ScreenDotsPerInchX()); }
-int TwipsPerPixelY() { return TwipsPerPixel(ScreenDotsPerInchY()); }
+int TwipsPerPixelX() { return TwipsPerPixelAt(ScreenDotsPerInchX()); }
+int TwipsPerPixelY() { return TwipsPerPixelAt(ScreenDotsPerInchY()); }
 
 }  // namespace platform

@@ -205,7 +205,7 @@ void SurfaceWindow::Paint() {
     const int height = ClientHeightPixels();
     if (autoRedraw_) {
         backImage_.EnsureSize(width, height, backColor_);
-        BitBlt(paint.get(), 0, 0, width, height, backImage_.dc(), 0, 0, SRCCOPY);
+        backImage_.ShowOn(paint.get(), width, height, backColor_);
     } else {
         const RECT all{0, 0, width, height};
         UniqueBrush brush(CreateSolidBrush(backColor_));

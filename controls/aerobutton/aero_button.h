@@ -16,6 +16,7 @@
 #include "controls/aerobutton/palette.h"
 #include "controls/aerobutton/shape_geometry.h"
 #include "controls/aerobutton/subclass.h"
+#include "controls/aerobutton/type_info.h"
 #include "platform/control_host.h"
 #include "platform/control_site.h"
 #include "platform/font_description.h"
@@ -26,26 +27,6 @@ namespace aerobutton {
 
 using platform::PicturePtr;
 using OleColor = std::uint32_t;
-
-// The class name a container stores for the control.
-inline constexpr wchar_t kClassName[] = L"Morvex.AeroButton";
-
-// Event dispatch ids: the stock events' and the control's own.
-namespace event_id {
-inline constexpr std::int32_t Click = -600;
-inline constexpr std::int32_t DblClick = -601;
-inline constexpr std::int32_t KeyDown = -602;
-inline constexpr std::int32_t KeyPress = -603;
-inline constexpr std::int32_t KeyUp = -604;
-inline constexpr std::int32_t MouseDown = -605;
-inline constexpr std::int32_t MouseMove = -606;
-inline constexpr std::int32_t MouseUp = -607;
-inline constexpr std::int32_t MouseEnter = 1;
-inline constexpr std::int32_t MouseLeave = 2;
-inline constexpr std::int32_t OLEDragDrop = 3;
-inline constexpr std::int32_t OLEDragOver = 4;
-inline constexpr std::int32_t CompleteDrag = 5;
-}  // namespace event_id
 
 // The font a new instance starts with: Arial, 9 points, regular.
 platform::FontDescription DesignFont();
@@ -221,14 +202,15 @@ private:
     void ApplyAccessKeys();
     void SetStatePicture(PicturePtr& slot, PicturePtr value, bool onShow, std::wstring_view key);
 
-    // Painting (aero_button_paint.cpp).
+    // Painting: the sequence, the palette and the resize handler (aero_button_paint.cpp);
+    // the picture and caption and their layout (aero_button_content.cpp).
     void PaintButton(std::int32_t state);
+    void RefreshPalette();
+    void OnResize();
     void PaintContent(std::int32_t state);
     const PicturePtr& StatePicture() const;
     void DrawButtonPicture(const platform::Picture& picture);
     void LayoutContent(int marginY, int marginX);
-    void RefreshPalette();
-    void OnResize();
 
     // Tracking (aero_button_tracking.cpp).
     void AttachTracking();

@@ -20,7 +20,9 @@ struct GradientBox {
 // row (height - 1); an end before its start is moved up to the start.
 GradientBox ResolveGradientBox(int x1, int y1, int x2, int y2, int width, int height);
 
-// From c1 at row y1 through the middle colour at the middle row to c2 at row y2.
+// From c1 through the middle colour at the middle row to c2 at row y2. Above the middle row
+// the fraction counts from row 0, not from y1: row y1 shows c1 only when y1 is 0, and a
+// gradient that starts lower begins part of the way to the middle colour.
 class GradientStops {
 public:
     // percent (limited to 0..100) places the middle row between y1 and y2.

@@ -18,7 +18,8 @@ struct MessageFilter {
     std::array<std::uint32_t, kFilterSlots> slots{};
 
     // Adds a message, or kEveryMessage. A message the filter already holds, or one more than
-    // the 32 slots take, changes nothing.
+    // the 32 slots take, changes nothing. A message added to a filter that took every message
+    // narrows it to that one message.
     void Add(std::int32_t message);
     bool Holds(std::uint32_t message) const;
     void Clear() { count = 0; }

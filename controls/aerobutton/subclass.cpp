@@ -56,8 +56,10 @@ struct WindowHook {
     bool destroyed = false;  // WM_NCDESTROY has come: the handle may soon name another window
 };
 
-// Every hooked window of the process. A hook is used only on its window's thread; the lock
-// guards the list, which windows of several threads may share.
+// Every hooked window of the process. The lock guards the list alone, which windows of several
+// threads share; a hook found in it is then used without the lock, which is safe because only
+// its window's thread adds it, uses it and removes it (each hook is a separate allocation, so
+// another thread's change of the list does not move it).
 SRWLOCK g_hooksLock = SRWLOCK_INIT;
 std::vector<std::unique_ptr<WindowHook>> g_hooks;
 
@@ -129,7 +131,10 @@ LRESULT CallRecord(WindowHook& hook, SubclassRecord* record, HWND window, UINT m
     if (!handled) {
         result = CallRecord(hook, Inner(hook, record), window, message, wParam, lParam);
         Deliver(*record, false, handled, result, window, message, wParam, lParam);
-        // The window is going: its subclass goes with it, and its table forgets it.
+        // The window is going: its subclass goes with it, and its table forgets it. A callback
+        // that handled WM_NCDESTROY before the window saw it kept it from the window, and from
+        // this detach too: its table keeps the record until it detaches it itself. The hook is
+        // released all the same once the message has passed (HookProcedure marks it destroyed).
         if (message == WM_NCDESTROY && record->table) record->table->DetachSubclass(window);
     }
     --record->depth;

@@ -123,13 +123,29 @@ def main(lab, prefix):
             code, out, err = run(lab, prefix, "set", "PicNormal=" + path)
             check(code == 2 and len(err) == 1 and not out, "the picture %s: exit 2 with one line" % name)
 
+    code, out, err = run(lab, prefix, "describe")
+    check(code == 0 and not err, "describe exits 0 and quietly")
+    properties = [line for line in out if line.startswith("property ")]
+    check([line.split(" ")[1] for line in properties] == GETTERS, "describe lists the 29 properties in order")
+    check(properties[0] == 'property BackColor colour "Returns/sets the background color used for the button."'
+          and properties[2] == 'property TipText text ""'
+          and properties[15] == 'property hWnd handle "Returns a handle that uniquely identifies the control."'
+          and properties[-1] == 'property Value bool "Returns/sets the value or state of the button."',
+          "property lines carry the type and the published text")
+    check(out[29:31] == ['method Refresh "Forces a complete repaint of the button."', 'method TranslateColor ""'],
+          "the two methods follow the properties")
+    check(len(out) == 44 and out[31] == 'event Click -600 "Occurs when the user presses and then releases a mouse '
+          'button over the button."' and out[37] == 'event MouseEnter 1 "Occrus when the cursor moves around the '
+          'button for the first time."' and out[-1] == 'event CompleteDrag 5 ""',
+          "the 13 events with their ids and texts, misspelling included")
+
     bad = [
         ("set", "Bogus=1"), ("set", "--", "Nonsense=1"), ("set", "--", "hWnd=5"), ("set", "BackColor=red"),
         ("set", "--", "Value=maybe"), ("set", "PicNormal=/nowhere/missing.bmp"), ("set", "Font=Arial"),
         ("set", "--", "PictureOpacity=1e99"), ("set", "--", "ButtonShape=99999999999"), ("set", "Caption"),
         ("bag", "--wrong"), ("frobnicate",), (), ("render",), ("render", "x.bmp", "--size", "0x5"),
         ("render", "x.bmp", "--state"), ("render", "x.bmp", "--state", "hot"), ("render", "x.bmp", "--bogus"),
-        ("render", "/nowhere/dir/x.bmp"), ("window", "--x"), ("window", "Nope=1"),
+        ("render", "/nowhere/dir/x.bmp"), ("window", "--x"), ("window", "Nope=1"), ("describe", "extra"),
     ]
     for args in bad:
         code, out, err = run(lab, prefix, *args)

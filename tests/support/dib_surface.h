@@ -1,4 +1,4 @@
-// A DIB-backed drawing surface for tests: a memory DC over a 32-bit DIB section whose pixels
+// A DIB-backed drawing surface for tests: a memory DC over a 24-bit DIB section whose pixels
 // read back exactly.
 #pragma once
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace {
 
 using namespace aerobutton;
@@ -53,6 +55,39 @@ TEST_F(CaptionSurface, AmpersandsArePrefixes) {
     EXPECT_EQ(MeasureCaption(surface.dc(), L"&Apply", 97, 25, true).right, plain);
     // "&&" is one ampersand.
     EXPECT_EQ(MeasureCaption(surface.dc(), L"A&&B", 97, 25, true).right, WidthWithoutPrefix(L"A&B"));
+}
+
+TEST_F(CaptionSurface, ADoubledAmpersandIsDrawnAsOne) {
+    const PixelRect box = MeasureCaption(surface.dc(), L"A&&B", 200, 100, true);
+    const PixelRect at{40 + box.left, 30 + box.top, 40 + box.right, 30 + box.bottom};
+    // The same text drawn by hand, once with one ampersand and once with both, no prefixes.
+    const auto byHand = [&](const wchar_t* text) {
+        auto other = std::make_unique<DibSurface>(200, 100, RGB(230, 230, 230));
+        SelectObject(other->dc(), font.get());
+        SetBkMode(other->dc(), TRANSPARENT);
+        SetTextColor(other->dc(), RGB(0, 0, 255));
+        RECT r{at.left, at.top, at.right, at.bottom};
+        DrawTextW(other->dc(), text, -1, &r, DT_CENTER | DT_WORDBREAK | DT_NOCLIP | DT_NOPREFIX);
+        SelectObject(other->dc(), GetStockObject(SYSTEM_FONT));
+        return other;
+    };
+    const auto one = byHand(L"A&B");
+    const auto two = byHand(L"A&&B");
+    for (bool wide : {true, false}) {
+        DibSurface drawn(200, 100, RGB(230, 230, 230));
+        SelectObject(drawn.dc(), font.get());
+        SetBkMode(drawn.dc(), TRANSPARENT);
+        DrawCaption(drawn.dc(), L"A&&B", at, RGB(0, 0, 255), wide);
+        SelectObject(drawn.dc(), GetStockObject(SYSTEM_FONT));
+        int sameAsOne = 0, sameAsTwo = 0;
+        for (int y = 0; y < 100; ++y)
+            for (int x = 0; x < 200; ++x) {
+                sameAsOne += drawn.At(x, y) == one->At(x, y);
+                sameAsTwo += drawn.At(x, y) == two->At(x, y);
+            }
+        EXPECT_EQ(sameAsOne, 200 * 100) << "wide " << wide;
+        EXPECT_LT(sameAsTwo, 200 * 100) << "wide " << wide;
+    }
 }
 
 TEST_F(CaptionSurface, LongCaptionsWrapAtWordsToTheWidth) {

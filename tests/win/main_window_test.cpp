@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/round_region.h"
+#include "platform/gdi_owner.h"
 
 namespace {
 
@@ -95,6 +96,33 @@ TEST_F(MainWindowTest, StripSitsEightPixelsFromTheRightOnceShown) {
     EXPECT_EQ(strip.top, 0);
     EXPECT_EQ(strip.right - strip.left, 65);
     EXPECT_EQ(strip.bottom - strip.top, 25);
+}
+
+// The pixel of a window as the screen shows it.
+COLORREF ShownPixel(HWND hwnd, int x, int y) {
+    platform::WindowDC dc(hwnd);
+    return GetPixel(dc.get(), x, y);
+}
+
+TEST_F(MainWindowTest, StripsLowerRowsShowTheSkinBehindIt) {
+    form.Show();
+    UpdateWindow(form.hwnd());
+    const RECT strip = form.picN().RectInParent();
+    const auto& skin = form.Image();
+    const auto& picture = *form.picN().Picture();
+    ASSERT_EQ(picture.HeightPixels(), 20);
+    for (StripState state : {StripState::Normal, StripState::CloseHot, StripState::MinDown}) {
+        form.SetStrip(state);
+        for (int y = 20; y < 25; ++y) {
+            for (int x : {0, 30, 64}) {
+                EXPECT_EQ(ShownPixel(form.picN().hwnd(), x, y), skin.PixelAt(strip.left + x, strip.top + y))
+                    << "row " << y << ", column " << x;
+            }
+        }
+    }
+    // The rows above are the strip picture's own, and the skin there is the dark band.
+    EXPECT_NE(skin.PixelAt(strip.left + 30, 22), RGB(255, 255, 255));
+    EXPECT_EQ(form.picN().Image().PixelAt(30, 22), skin.PixelAt(strip.left + 30, 22));
 }
 
 TEST_F(MainWindowTest, FirstFocusIsOnApplyAndTabMovesToHomepage) {
@@ -210,6 +238,91 @@ HWND ToolTipsOf(HWND owner) {
     ToolTipSearch search{owner, nullptr};
     EnumThreadWindows(GetCurrentThreadId(), FindToolTips, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+// The windows the thread creates, in the order it creates them.
+std::vector<HWND>* createdWindows = nullptr;
+
+LRESULT CALLBACK RecordCreation(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND && createdWindows) createdWindows->push_back(reinterpret_cast<HWND>(wParam));
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+std::vector<HWND> OnlyThese(const std::vector<HWND>& all, const std::vector<HWND>& wanted) {
+    std::vector<HWND> kept;
+    for (HWND hwnd : all)
+        if (std::find(wanted.begin(), wanted.end(), hwnd) != wanted.end()) kept.push_back(hwnd);
+    return kept;
+}
+
+TEST(MainWindowControls, AreCreatedInTheStoredOrderAndTabByTheirTabIndexes) {
+    std::vector<HWND> created;
+    createdWindows = &created;
+    HHOOK hook = SetWindowsHookExW(WH_CBT, RecordCreation, nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    FrmDictionary form;
+    UnhookWindowsHookEx(hook);
+    createdWindows = nullptr;
+
+    const HWND apply = form.cmdApply().hWnd();
+    const HWND home = form.cmdHome().hWnd();
+    const HWND picN = form.picN().hwnd();
+    const HWND pTop = form.pTop().hwnd();
+    const HWND picText = form.PicText().hwnd();
+    const std::vector<HWND> five{apply, home, pTop, picN, picText};
+    // Stored order: picN, pTop, cmdHome, cmdApply, PicText.
+    EXPECT_EQ(OnlyThese(created, five), (std::vector<HWND>{picN, pTop, home, apply, picText}));
+
+    // The window system walks the children from the top of their z-order for Tab: tab index
+    // 0 (Apply), 1 (Homepage), 2 (pTop), 3 (picN), 4 (PicText).
+    std::vector<HWND> zOrder;
+    for (HWND child = GetWindow(form.hwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        zOrder.push_back(child);
+    EXPECT_EQ(OnlyThese(zOrder, five), five);
+    EXPECT_EQ(GetNextDlgTabItem(form.hwnd(), nullptr, FALSE), apply);
+}
+
+TEST_F(MainWindowTest, ButtonsKeepTheStoredFontWithCharacterSetZero) {
+    for (aerobutton::AeroButton* button : {&form.cmdApply(), &form.cmdHome()}) {
+        const platform::FontDescription font = button->Font();
+        EXPECT_EQ(font.name, L"MS Sans Serif");
+        EXPECT_FLOAT_EQ(font.size, 8.25f);
+        EXPECT_FALSE(font.bold);
+        EXPECT_EQ(font.charset, 0);
+    }
+}
+
+// Sets the work area for the life of the object and puts the previous one back.
+class WorkArea {
+public:
+    explicit WorkArea(RECT area) {
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &previous_, 0);
+        SystemParametersInfoW(SPI_SETWORKAREA, 0, &area, 0);
+    }
+    ~WorkArea() { SystemParametersInfoW(SPI_SETWORKAREA, 0, &previous_, 0); }
+    WorkArea(const WorkArea&) = delete;
+    WorkArea& operator=(const WorkArea&) = delete;
+
+private:
+    RECT previous_{};
+};
+
+TEST(MainWindowPosition, IsCentredOnTheScreenWhateverTheWorkArea) {
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    // A work area off-centre, as a taskbar along the left and the top would leave it.
+    WorkArea area(RECT{200, 120, screenWidth, screenHeight});
+    RECT now{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &now, 0);
+    ASSERT_EQ(now.left, 200) << "the work area could not be set";
+
+    FrmDictionary form;
+    form.Load();
+    form.Show();
+    RECT window{};
+    GetWindowRect(form.hwnd(), &window);
+    EXPECT_EQ(window.left, (screenWidth - 363) / 2);
+    EXPECT_EQ(window.top, (screenHeight - 181) / 2);
 }
 
 TEST_F(MainWindowTest, StripAreasCarryTheirToolTipsOnceThePointerComes) {

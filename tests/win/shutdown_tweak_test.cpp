@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "tests/support/message_box_recorder.h"
 #include "tests/support/registry_fixture.h"
 
@@ -146,6 +148,50 @@ TEST_F(ApplyClickTest, ExistingKeyGetsTheDwordAndTheSuccessBox) {
     ASSERT_TRUE(value);
     EXPECT_EQ(value->type, static_cast<DWORD>(REG_DWORD));
     EXPECT_EQ(value->data, (Bytes{0xE8, 0x03, 0x00, 0x00}));
+}
+
+// The system's registry calls, each logged: the access asked for when opening, and every write.
+struct LoggedRegistry {
+    std::vector<REGSAM> openAccess;
+    std::vector<std::int32_t> writtenDwords;
+
+    LoggedRegistry() {
+        app::RegistryEntries entries;
+        entries.open = [this](HKEY root, const char* key, DWORD options, REGSAM access, HKEY* opened) {
+            openAccess.push_back(access);
+            return RegOpenKeyExA(root, key, options, access, opened);
+        };
+        entries.setValue = [this](HKEY key, const char* field, DWORD reserved, DWORD type, const BYTE* data,
+                                  DWORD size) {
+            if (type == REG_DWORD && size == 4) writtenDwords.push_back(*reinterpret_cast<const std::int32_t*>(data));
+            return RegSetValueExA(key, field, reserved, type, data, size);
+        };
+        app::SetRegistryEntries(std::move(entries));
+    }
+    ~LoggedRegistry() { app::SetRegistryEntries({}); }
+    LoggedRegistry(const LoggedRegistry&) = delete;
+    LoggedRegistry& operator=(const LoggedRegistry&) = delete;
+};
+
+TEST_F(ApplyClickTest, OpensTheKeyWithAccess0x3F) {
+    testing_support::CreateKey(HKEY_LOCAL_MACHINE, app::kTweakKey);
+    LoggedRegistry registry;
+    app::ApplyShutdownTweak(nullptr);
+    // Query, set, create subkey, enumerate, notify and create link; no standard rights.
+    EXPECT_EQ(registry.openAccess, (std::vector<REGSAM>{0x3F}));
+}
+
+TEST_F(ApplyClickTest, WritesTheValueAgainWhenItAlreadyHolds1000) {
+    testing_support::CreateKey(HKEY_LOCAL_MACHINE, app::kTweakKey);
+    app::ApplyShutdownTweak(nullptr);
+    ASSERT_EQ(ReadRawValue(HKEY_LOCAL_MACHINE, app::kTweakKey, app::kTweakField)->data, (Bytes{0xE8, 0x03, 0x00, 0x00}));
+    recorder.boxes.clear();
+
+    LoggedRegistry registry;
+    app::ApplyShutdownTweak(nullptr);
+    EXPECT_EQ(registry.writtenDwords, (std::vector<std::int32_t>{1000})) << "the value is written, not looked at";
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].title, L"Success!");
 }
 
 }  // namespace

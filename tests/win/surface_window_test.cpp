@@ -1,3 +1,4 @@
+#include "platform/back_image.h"
 #include "platform/form.h"
 #include "platform/gdi_owner.h"
 
@@ -213,12 +214,10 @@ TEST(FormTest, FirstShowingRaisesResizeOnceAtLeastAndCentres) {
     EXPECT_EQ(resizes, 0);  // not before the form is shown
     form.ShowCentred();
     EXPECT_GE(resizes, 1);
-    RECT work{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     RECT rect{};
     GetWindowRect(form.hwnd(), &rect);
-    EXPECT_LE(std::abs((rect.left + rect.right) / 2 - (work.left + work.right) / 2), 1);
-    EXPECT_LE(std::abs((rect.top + rect.bottom) / 2 - (work.top + work.bottom) / 2), 1);
+    EXPECT_LE(std::abs((rect.left + rect.right) / 2 - GetSystemMetrics(SM_CXSCREEN) / 2), 1);
+    EXPECT_LE(std::abs((rect.top + rect.bottom) / 2 - GetSystemMetrics(SM_CYSCREEN) / 2), 1);
 }
 
 // Counts the position changes and paints a window receives.
@@ -240,13 +239,47 @@ struct WindowMessageCount {
 TEST(FormTest, IsCreatedCentredBeforeItIsShown) {
     TestForm form;
     ASSERT_FALSE(IsWindowVisible(form.hwnd()));
-    RECT work{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     RECT rect{};
     GetWindowRect(form.hwnd(), &rect);
     EXPECT_EQ(rect.right - rect.left, 300);
-    EXPECT_LE(std::abs((rect.left + rect.right) / 2 - (work.left + work.right) / 2), 1);
-    EXPECT_LE(std::abs((rect.top + rect.bottom) / 2 - (work.top + work.bottom) / 2), 1);
+    EXPECT_LE(std::abs((rect.left + rect.right) / 2 - GetSystemMetrics(SM_CXSCREEN) / 2), 1);
+    EXPECT_LE(std::abs((rect.top + rect.bottom) / 2 - GetSystemMetrics(SM_CYSCREEN) / 2), 1);
+}
+
+// The pixel of a window as the screen shows it.
+COLORREF ShownPixel(HWND hwnd, int x, int y) {
+    platform::WindowDC dc(hwnd);
+    return GetPixel(dc.get(), x, y);
+}
+
+TEST(WindowTest, ASurfaceWiderThanItsBackImageShowsItsBackgroundBeyondIt) {
+    constexpr int kSide = platform::BackImage::kMaxSide;
+    TestForm form;
+    form.ShowCentred();
+    // Only the box's columns from kSide - 20 on lie inside the form, so they can be seen.
+    platform::PictureBox box;
+    ASSERT_TRUE(box.CreateChild(form.hwnd(), L"box", RECT{-(kSide - 20), 0, 120, 60}, true));
+    box.SetAutoRedraw(true);
+    box.SetBackColor(RGB(0, 128, 255));
+    box.Cls();
+    UpdateWindow(box.hwnd());
+    ASSERT_EQ(box.ClientWidthPixels(), kSide + 100);
+    ASSERT_EQ(box.Image().Width(), kSide);
+
+    // Something else showed there before the box repaints itself.
+    {
+        platform::WindowDC dc(box.hwnd());
+        const RECT stale{kSide - 20, 0, kSide + 100, 60};
+        platform::UniqueBrush red(CreateSolidBrush(RGB(255, 0, 0)));
+        FillRect(dc.get(), &stale, red.get());
+    }
+    ASSERT_EQ(ShownPixel(box.hwnd(), kSide + 10, 10), RGB(255, 0, 0));
+    InvalidateRect(box.hwnd(), nullptr, FALSE);
+    UpdateWindow(box.hwnd());
+
+    EXPECT_EQ(ShownPixel(box.hwnd(), kSide - 1, 10), RGB(0, 128, 255));  // the image's last column
+    EXPECT_EQ(ShownPixel(box.hwnd(), kSide, 10), RGB(0, 128, 255));      // beyond it
+    EXPECT_EQ(ShownPixel(box.hwnd(), kSide + 90, 50), RGB(0, 128, 255));
 }
 
 TEST(WindowTest, AMoveOrResizeToWhereTheWindowIsChangesNothing) {

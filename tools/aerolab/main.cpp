@@ -39,6 +39,7 @@ int main() {
         {"bag", aerolab::RunBag},
         {"window", aerolab::RunWindow},
         {"render", aerolab::RunRender},
+        {"describe", aerolab::RunDescribe},
     };
     if (args.empty() || !commands.count(args[0])) {
         std::string known;
