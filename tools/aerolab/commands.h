@@ -13,5 +13,6 @@ int RunSet(const Arguments& args);
 int RunBag(const Arguments& args);
 int RunWindow(const Arguments& args);
 int RunRender(const Arguments& args);
+int RunBatch(const Arguments& args);
 
 }  // namespace aerolab
