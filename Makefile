@@ -1,11 +1,16 @@
 # The two commands of README.md. Each first installs what is missing (Debian packages).
-.PHONY: run test bench fuzz docs setup clean
+.PHONY: run test test-x86 bench fuzz docs setup clean
 
 run: setup
 	tools/run
 
 test: setup
 	tools/test-all
+
+# The released 32-bit build run under qemu emulation (root needed; the i386 root and prefix
+# are kept under /var/cache/tarnwick for later runs).
+test-x86: setup
+	tools/test-x86
 
 bench: setup
 	tools/bench

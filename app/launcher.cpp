@@ -1,6 +1,9 @@
 #include "app/launcher.h"
 
+#include <shellapi.h>
+
 #include <new>
+#include <type_traits>
 #include <utility>
 
 #include "platform/ansi_text.h"
@@ -16,6 +19,9 @@ constexpr wchar_t kConnectionText[] =
     L"Please ensure that your internet connection is functioning correctly and try again.";
 
 using ShellExecuteAFn = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+// The entry is called through this type after GetProcAddress: on the 32-bit build a calling
+// convention or parameter that differs from the system's would unbalance the stack.
+static_assert(std::is_same_v<ShellExecuteAFn, decltype(&ShellExecuteA)>);
 
 // The shell library is loaded on first use and kept for the life of the process: the
 // browser it starts runs on its own, and the next click needs it again.

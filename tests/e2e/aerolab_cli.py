@@ -17,8 +17,9 @@ GETTERS = ["BackColor", "ButtonShape", "TipText", "Caption", "CheckBoxMode", "En
            "Value"]
 
 
-def run(lab, prefix, *args):
-    result = subprocess.run(["wine", lab, *args], env=wine_env(prefix), stdin=subprocess.DEVNULL,
+def run(lab, prefix, *args, input=None):
+    result = subprocess.run(["wine", lab, *args], env=wine_env(prefix), input=input,
+                            stdin=None if input is not None else subprocess.DEVNULL,
                             capture_output=True, text=True, errors="replace", timeout=120)
     return result.returncode, result.stdout.splitlines(), result.stderr.splitlines()
 
@@ -138,6 +139,23 @@ def main(lab, prefix):
           'button over the button."' and out[37] == 'event MouseEnter 1 "Occrus when the cursor moves around the '
           'button for the first time."' and out[-1] == 'event CompleteDrag 5 ""',
           "the 13 events with their ids and texts, misspelling included")
+    # batch: the commands of standard input in one process, each framed by its number and exit
+    # status; a bad line gives its status and message and the batch goes on.
+    code, out, err = run(lab, prefix, "batch", input="set -- 'Caption=a b' Refresh\n\n"
+                         "render\r\n  bag --new  \nset \"Caption=open\nwindow\nbatch\n"
+                         "bag 'Caption=x \"y\"'\n")
+    body, gets, _ = split_gets(out)
+    check(code == 0 and body[:5] == ["== 1", "notify Caption", 'Caption = "a b"', "Refresh", "== 1 exit 0"] and len(gets) == 29,
+          "batch runs a set and frames it with its number and exit status")
+    check(body[5:7] == ["== 2", "== 2 exit 2"] and body[7] == "== 3" and "== 3 exit 0" in body,
+          "a bad line exits 2, a blank line is no command, CR LF and outer blanks are ignored")
+    check("== 4" in body and body[body.index("== 4"):body.index("== 4") + 6] == ["== 4", "== 4 exit 2", "== 5", "== 5 exit 2", "== 6", "== 6 exit 2"],
+          "an open quote, window and batch are refused inside a batch")
+    check('write Caption = "x \\"y\\"" (default "btnPush")' in body and body[-1] == "== 7 exit 0",
+          "quoted words reach the command as the shell would pass them")
+    check(len(err) == 4 and all(line.startswith("aerolab: ") for line in err), "one message for each bad line")
+    code, out, err = run(lab, prefix, "batch", "extra")
+    check(code == 2 and len(err) == 1 and not out, "batch takes no arguments")
 
     bad = [
         ("set", "Bogus=1"), ("set", "--", "Nonsense=1"), ("set", "--", "hWnd=5"), ("set", "BackColor=red"),

@@ -2,10 +2,20 @@
 through xdotool, screenshots read back as pixels, and the Wine registry."""
 import ctypes
 import os
+import shlex
 import shutil
 import subprocess
 import sys
 import time
+
+
+# Under emulation every step of the program takes many times longer: TARNWICK_E2E_PATIENCE
+# stretches every wait and pause by that factor.
+PATIENCE = float(os.environ.get("TARNWICK_E2E_PATIENCE", "1"))
+
+
+def pause(seconds):
+    time.sleep(seconds * PATIENCE)
 
 
 class Failure(Exception):
@@ -30,7 +40,10 @@ class Wine:
         self.env = wine_env(prefix)
 
     def start(self, exe, *args):
-        return subprocess.Popen(["wine", exe, *args], env=self.env, stdin=subprocess.DEVNULL,
+        """Starts the program under test, through TARNWICK_WINE_START when that names another
+        loader (the 32-bit Wine in its own root); the registry is always read natively."""
+        launcher = shlex.split(os.environ.get("TARNWICK_WINE_START", "wine"))
+        return subprocess.Popen([*launcher, exe, *args], env=self.env, stdin=subprocess.DEVNULL,
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     def reg(self, *args):
@@ -45,7 +58,7 @@ def xdotool(*args):
 
 def wait_for_window(name, timeout=30.0):
     """The X window id of a visible window whose title is exactly name, or None."""
-    deadline = time.time() + timeout
+    deadline = time.time() + timeout * PATIENCE
     pattern = "^" + name.replace("!", "\\!").replace(".", "\\.") + "$"
     while time.time() < deadline:
         ids = xdotool("search", "--onlyvisible", "--name", pattern).split()
@@ -56,7 +69,7 @@ def wait_for_window(name, timeout=30.0):
 
 
 def window_gone(name, timeout=10.0):
-    deadline = time.time() + timeout
+    deadline = time.time() + timeout * PATIENCE
     pattern = "^" + name.replace("!", "\\!") + "$"
     while time.time() < deadline:
         if not xdotool("search", "--onlyvisible", "--name", pattern).split():
@@ -93,7 +106,7 @@ class Screenshot:
 
 def click(x, y, button=1):
     xdotool("mousemove", x, y)
-    time.sleep(0.2)
+    pause(0.2)
     xdotool("click", button)
 
 

@@ -1,10 +1,13 @@
 """The real Brintel.exe on the test display: the window appears centred with its corners cut,
 Apply reports failure without the control set and success with it, and the close area ends
-the program, and dragging the body moves the window. usage: main_window.py BRINTEL_EXE WINEPREFIX"""
+the program, and dragging the body moves the window.
+usage: main_window.py BRINTEL_EXE WINEPREFIX [--save-look FILE | --same-look FILE]
+--save-look keeps the first picture of the window in FILE; --same-look checks that this
+build's window shows exactly that picture (another build of the same sources)."""
+import os
 import sys
-import time
 
-from e2elib import Screenshot, Wine, check, click, run, wait_for_window, window_gone, xdotool
+from e2elib import Screenshot, Wine, check, click, pause, run, wait_for_window, window_gone, xdotool
 
 BLACK = (0, 0, 0)  # the test display's root window
 KEY = r"HKLM\SYSTEM\ControlSet001\Control"
@@ -19,26 +22,60 @@ def visible_box(shot):
     return xs[0], ys[0], xs[-1] + 1, ys[-1] + 1
 
 
+def look(shot, box):
+    """The window as it first shows: its size, its region row by row, and every pixel but the
+    credits panel (16, 72, 225 x 65), whose lines scroll with time."""
+    left, top, right, bottom = box
+    rows, pixels = [], bytearray()
+    for y in range(top, bottom):
+        shown = [x for x in range(left, right) if shot.pixel(x, y) != BLACK]
+        rows.append("%d-%d" % (shown[0] - left, shown[-1] - left) if shown else "-")
+        for x in range(left, right):
+            if not (16 <= x - left < 241 and 72 <= y - top < 137):
+                pixels += bytes(shot.pixel(x, y))
+    return ("%dx%d %s\n" % (right - left, bottom - top, " ".join(rows))).encode() + bytes(pixels)
+
+
+def compare_look(mine, theirs):
+    header, other = mine.split(b"\n", 1)[0], theirs.split(b"\n", 1)[0]
+    check(header.split(b" ")[0] == other.split(b" ")[0], "the window has the same size as the other build's")
+    check(header == other, "the window has the same shape as the other build's")
+    if len(mine) == len(theirs):
+        differing = sum(1 for a, b in zip(mine, theirs) if a != b)
+    else:
+        differing = -1
+    check(differing == 0, "the window shows the same skin and buttons as the other build's (%d bytes differ)"
+          % differing)
+
+
 def close_box(title):
     box = wait_for_window(title, 15)
     check(box is not None, 'a message box titled "%s" appears' % title)
     xdotool("windowactivate", box)
-    time.sleep(0.3)
+    pause(0.3)
     xdotool("key", "--window", box, "Return")
     check(window_gone(title), 'the "%s" box closes with Enter' % title)
 
 
 def main():
     exe, prefix = sys.argv[1], sys.argv[2]
+    option, look_file = (sys.argv[3], sys.argv[4]) if len(sys.argv) > 4 else (None, None)
     wine = Wine(prefix)
     wine.reg("delete", r"HKLM\SYSTEM\ControlSet001", "/f")
     program = wine.start(exe)
     try:
         window = wait_for_window("Tarnwick!")
         check(window is not None, 'the window titled "Tarnwick!" appears')
-        time.sleep(1.0)
+        xdotool("mousemove", 5, 5)  # the pointer away from the window
+        pause(1.0)
         shot = Screenshot()
         left, top, right, bottom = visible_box(shot)
+        if option == "--save-look":
+            with open(look_file, "wb") as out:
+                out.write(look(shot, (left, top, right, bottom)))
+        elif option == "--same-look":
+            with open(look_file, "rb") as kept:
+                compare_look(look(shot, (left, top, right, bottom)), kept.read())
         width, height = right - left, bottom - top
         print("visible area: %d,%d %dx%d" % (left, top, width, height))
         # The whole window is 363 x 181; only its client area shows, so the visible part is
@@ -115,7 +152,7 @@ def main():
         check(wine.reg("delete", KEY, "/v", "WaitToKillServiceTimeout", "/f").returncode == 0,
               "the value is removed again")
         xdotool("key", "Tab")
-        time.sleep(0.3)
+        pause(0.3)
         xdotool("key", "alt+a")
         close_box("Success!")
         query = wine.reg("query", KEY, "/v", "WaitToKillServiceTimeout")
@@ -123,13 +160,13 @@ def main():
 
         # Dragging the body (below the credits panel) moves the window with the pointer.
         xdotool("mousemove", left + 120, bottom - 8)
-        time.sleep(0.2)
+        pause(0.2)
         xdotool("mousedown", 1)
         for step in range(1, 11):
             xdotool("mousemove", left + 120 + 4 * step, bottom - 8 + 3 * step)
-            time.sleep(0.05)
+            pause(0.05)
         xdotool("mouseup", 1)
-        time.sleep(0.8)
+        pause(0.8)
         moved = visible_box(Screenshot())
         print("after the drag: %d,%d" % moved[:2])
         # The first move starts the system's move loop from where the pointer is then, so the
@@ -143,7 +180,7 @@ def main():
         for _ in range(50):
             if program.poll() is not None:
                 break
-            time.sleep(0.2)
+            pause(0.2)
         check(program.poll() is not None, "a click on the close area ends the program")
     finally:
         if program.poll() is None:

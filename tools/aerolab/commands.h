@@ -13,6 +13,7 @@ int RunSet(const Arguments& args);
 int RunBag(const Arguments& args);
 int RunWindow(const Arguments& args);
 int RunRender(const Arguments& args);
+int RunBatch(const Arguments& args);
 int RunDescribe(const Arguments& args);
 
 }  // namespace aerolab
