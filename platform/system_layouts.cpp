@@ -23,7 +23,6 @@ static_assert(sizeof(DWORD) == sizeof(std::int32_t) && sizeof(LONG) == 4);
 static_assert(sizeof(TRACKMOUSEEVENT) == (k64 ? 24 : 16));
 static_assert(sizeof(TTTOOLINFOW) == (k64 ? 72 : 48));
 static_assert(sizeof(WNDCLASSEXW) == (k64 ? 80 : 48));
-static_assert(sizeof(INPUT) == (k64 ? 40 : 28));
 static_assert(sizeof(INITCOMMONCONTROLSEX) == 8);
 static_assert(sizeof(MSG) == (k64 ? 48 : 28));
 

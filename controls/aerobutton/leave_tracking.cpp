@@ -4,14 +4,18 @@
 
 #include <windows.h>
 
-namespace aerobutton {
+#include <commctrl.h>
 
-// The request's size as the system checks it: four 32-bit fields on i686, padded to 24 bytes
-// with the 64-bit window handle.
-static_assert(sizeof(TRACKMOUSEEVENT) == (sizeof(void*) == 4 ? 16 : 24));
+#include <type_traits>
+
+namespace aerobutton {
 
 namespace {
 using TrackMouseEventEntry = BOOL(WINAPI*)(TRACKMOUSEEVENT*);
+// The same type as the system's declarations, calling convention included (it differs from the
+// compiler's default in the 32-bit build); naming them here imports nothing.
+static_assert(std::is_same_v<TrackMouseEventEntry, decltype(&::TrackMouseEvent)>);
+static_assert(std::is_same_v<TrackMouseEventEntry, decltype(&::_TrackMouseEvent)>);
 
 TrackMouseEventEntry LookUp(const wchar_t* module, const char* function) {
     // user32 is loaded in every window program; comctl32 is loaded by the program's own use of
