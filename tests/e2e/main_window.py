@@ -130,10 +130,12 @@ def main():
         check(wine.reg("delete", KEY, "/v", "WaitToKillServiceTimeout", "/f").returncode == 0,
               "the value is removed again")
         xdotool("keydown", "space")
-        time.sleep(0.2)
-        xdotool("key", "Escape")
-        time.sleep(0.2)
-        xdotool("keyup", "space")
+        try:
+            pause(0.2)
+            xdotool("key", "Escape")
+            pause(0.2)
+        finally:
+            xdotool("keyup", "space")  # a key left down would repeat into every later test
         check(wait_for_window("Success!", 3) is None and wait_for_window("Error!", 0.5) is None,
               "Space, Esc, Space shows no box")
         query = wine.reg("query", KEY, "/v", "WaitToKillServiceTimeout")
