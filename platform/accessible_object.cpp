@@ -1,0 +1,283 @@
+// The IAccessible object of a window's client area, answering from its source, and its
+// server, which hands it out and disconnects it.
+#include "platform/accessible_object.h"
+
+#include <memory>
+
+namespace platform {
+
+namespace {
+constexpr IID kIIDUnknown{0x00000000, 0x0000, 0x0000, {0xc0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+constexpr IID kIIDDispatch{0x00020400, 0x0000, 0x0000, {0xc0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+
+// A text for the client, or S_FALSE and no text when there is none.
+HRESULT ReturnText(const std::wstring& text, BSTR* out) {
+    if (!out) return E_POINTER;
+    *out = nullptr;
+    if (text.empty()) return S_FALSE;
+    *out = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+    return *out ? S_OK : E_OUTOFMEMORY;
+}
+
+VARIANT ChildVariant(long child) {
+    VARIANT v;
+    VariantInit(&v);
+    v.vt = VT_I4;
+    v.lVal = child;
+    return v;
+}
+
+bool Contains(const RECT& r, long x, long y) { return x >= r.left && x < r.right && y >= r.top && y < r.bottom; }
+}  // namespace
+
+class AccessibleObject final : public IAccessible {
+public:
+    AccessibleObject(HWND hwnd, AccessibleSource& source) : hwnd_(hwnd), source_(&source) {}
+    void Disconnect() { source_ = nullptr; }
+
+    // IUnknown
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
+        if (!out) return E_POINTER;
+        if (IsEqualIID(riid, kIIDUnknown) || IsEqualIID(riid, kIIDDispatch) || IsEqualIID(riid, kIIDAccessible)) {
+            *out = static_cast<IAccessible*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
+    ULONG STDMETHODCALLTYPE Release() override {
+        const LONG left = InterlockedDecrement(&references_);
+        // COM's rule: the last Release frees the object. Clients in other processes hold it
+        // through proxies whose releases arrive here, long after the window may be gone.
+        if (left == 0) delete this;
+        return static_cast<ULONG>(left);
+    }
+
+    // IDispatch: clients use the interface's own methods; there is no type information.
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+        if (!count) return E_POINTER;
+        *count = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** info) override {
+        if (info) *info = nullptr;
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
+        return E_NOTIMPL;
+    }
+
+    // IAccessible
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
+        if (!parent) return E_POINTER;
+        *parent = nullptr;
+        if (!source_) return CO_E_OBJNOTCONNECTED;
+        // The window's own object knows the way up.
+        IAccessible* standard = Standard();
+        if (!standard) return E_FAIL;
+        const HRESULT hr = standard->get_accParent(parent);
+        standard->Release();
+        return hr;
+    }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override {
+        if (!count) return E_POINTER;
+        *count = 0;
+        if (!source_) return CO_E_OBJNOTCONNECTED;
+        *count = source_->ChildCount();
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** out) override {
+        if (!out) return E_POINTER;
+        *out = nullptr;
+        long id = 0;
+        if (const HRESULT hr = Check(child, id); hr != S_OK) return hr;
+        if (id == CHILDID_SELF) return E_INVALIDARG;
+        return S_FALSE;  // a simple element: the client asks this object about it
+    }
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
+        long id = 0;
+        if (const HRESULT hr = Check(child, id, name); hr != S_OK) return hr;
+        return ReturnText(source_->AccessibleName(id), name);
+    }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
+        long id = 0;
+        if (const HRESULT hr = Check(child, id, value); hr != S_OK) return hr;
+        const std::wstring text = source_->AccessibleValue(id);
+        if (text.empty()) return DISP_E_MEMBERNOTFOUND;
+        return ReturnText(text, value);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
+        long id = 0;
+        if (const HRESULT hr = Check(child, id, text); hr != S_OK) return hr;
+        return S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
+        if (!role) return E_POINTER;
+        VariantInit(role);
+        long id = 0;
+        if (const HRESULT hr = Check(child, id); hr != S_OK) return hr;
+        *role = ChildVariant(source_->AccessibleRole(id));
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
+        if (!state) return E_POINTER;
+        VariantInit(state);
+        long id = 0;
+        if (const HRESULT hr = Check(child, id); hr != S_OK) return hr;
+        *state = ChildVariant(source_->AccessibleState(id));
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
+        long id = 0;
+        if (const HRESULT hr = Check(child, id, help); hr != S_OK) return hr;
+        return S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, long* topic) override {
+        if (file) *file = nullptr;
+        if (topic) *topic = 0;
+        long id = 0;
+        if (const HRESULT hr = Check(child, id); hr != S_OK) return hr;
+        return S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override {
+        long id = 0;
+        if (const HRESULT hr = Check(child, id, shortcut); hr != S_OK) return hr;
+        return ReturnText(source_->KeyboardShortcut(id), shortcut);
+    }
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override {
+        if (!focus) return E_POINTER;
+        VariantInit(focus);
+        if (!source_) return CO_E_OBJNOTCONNECTED;
+        if (GetFocus() != hwnd_) return S_FALSE;
+        *focus = ChildVariant(CHILDID_SELF);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override {
+        if (!selection) return E_POINTER;
+        VariantInit(selection);
+        return source_ ? S_FALSE : CO_E_OBJNOTCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
+        long id = 0;
+        if (const HRESULT hr = Check(child, id, action); hr != S_OK) return hr;
+        return ReturnText(source_->DefaultAction(id), action);
+    }
+    HRESULT STDMETHODCALLTYPE accSelect(long, VARIANT child) override {
+        long id = 0;
+        if (const HRESULT hr = Check(child, id); hr != S_OK) return hr;
+        return DISP_E_MEMBERNOTFOUND;
+    }
+    HRESULT STDMETHODCALLTYPE accLocation(long* left, long* top, long* width, long* height, VARIANT child) override {
+        if (!left || !top || !width || !height) return E_POINTER;
+        *left = *top = *width = *height = 0;
+        long id = 0;
+        if (const HRESULT hr = Check(child, id); hr != S_OK) return hr;
+        const RECT r = source_->ScreenLocation(id);
+        *left = r.left;
+        *top = r.top;
+        *width = r.right - r.left;
+        *height = r.bottom - r.top;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT* end) override {
+        if (!end) return E_POINTER;
+        VariantInit(end);
+        long id = 0;
+        if (const HRESULT hr = Check(start, id); hr != S_OK) return hr;
+        const long count = source_->ChildCount();
+        long to = -1;
+        if (id == CHILDID_SELF) {
+            if (direction == NAVDIR_FIRSTCHILD && count > 0) to = 1;
+            if (direction == NAVDIR_LASTCHILD && count > 0) to = count;
+            if (direction != NAVDIR_FIRSTCHILD && direction != NAVDIR_LASTCHILD) {
+                // Among the window's siblings: the window's own object knows them.
+                IAccessible* standard = Standard();
+                if (!standard) return E_FAIL;
+                const HRESULT hr = standard->accNavigate(direction, start, end);
+                standard->Release();
+                return hr;
+            }
+        } else if (direction == NAVDIR_NEXT || direction == NAVDIR_RIGHT || direction == NAVDIR_DOWN) {
+            if (id < count) to = id + 1;
+        } else if (direction == NAVDIR_PREVIOUS || direction == NAVDIR_LEFT || direction == NAVDIR_UP) {
+            if (id > 1) to = id - 1;
+        }
+        if (to < 0) return S_FALSE;
+        *end = ChildVariant(to);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* hit) override {
+        if (!hit) return E_POINTER;
+        VariantInit(hit);
+        if (!source_) return CO_E_OBJNOTCONNECTED;
+        // Later children lie above earlier ones.
+        for (long id = source_->ChildCount(); id >= 1; --id) {
+            if (Contains(source_->ScreenLocation(id), x, y)) {
+                *hit = ChildVariant(id);
+                return S_OK;
+            }
+        }
+        if (!Contains(source_->ScreenLocation(CHILDID_SELF), x, y)) return S_FALSE;
+        *hit = ChildVariant(CHILDID_SELF);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
+        long id = 0;
+        if (const HRESULT hr = Check(child, id); hr != S_OK) return hr;
+        if (source_->DefaultAction(id).empty()) return DISP_E_MEMBERNOTFOUND;
+        // An element that is unavailable now (a disabled button) does nothing.
+        return source_->DoDefaultAction(id) ? S_OK : E_FAIL;
+    }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
+
+private:
+    // S_OK with the element's id for a child the object has; the error to return otherwise.
+    HRESULT Check(const VARIANT& child, long& id, BSTR* text = nullptr) const {
+        if (text) *text = nullptr;
+        if (!source_) return CO_E_OBJNOTCONNECTED;
+        if (child.vt != VT_I4) return E_INVALIDARG;
+        id = child.lVal;
+        if (id < 0 || id > source_->ChildCount()) return E_INVALIDARG;
+        return S_OK;
+    }
+    IAccessible* Standard() const {
+        void* standard = nullptr;
+        if (FAILED(CreateStdAccessibleObject(hwnd_, OBJID_CLIENT, kIIDAccessible, &standard))) return nullptr;
+        return static_cast<IAccessible*>(standard);
+    }
+
+    LONG references_ = 1;
+    HWND hwnd_;
+    AccessibleSource* source_;  // null once disconnected
+};
+
+LRESULT AccessibleServer::Answer(WPARAM wParam, LPARAM lParam) {
+    if (static_cast<LONG>(static_cast<DWORD>(lParam)) != OBJID_CLIENT) return 0;
+    if (!object_) object_ = std::make_unique<AccessibleObject>(hwnd_, source_).release();
+    // A failure comes back as a negative result: the error code, widened with its sign.
+    LRESULT answer = LresultFromObject(kIIDAccessible, wParam, object_);
+    if (answer == static_cast<LRESULT>(CO_E_NOTINITIALIZED)) {
+        // COM starts on the first request, so a program nobody asks pays nothing for it. It
+        // stays for the thread's life: clients may hold the object until then.
+        (void)CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        answer = LresultFromObject(kIIDAccessible, wParam, object_);
+    }
+    return answer < 0 ? 0 : answer;
+}
+
+void AccessibleServer::Disconnect() {
+    if (!object_) return;
+    object_->Disconnect();
+    object_->Release();
+    object_ = nullptr;
+}
+
+void AccessibleServer::Notify(DWORD event, long child) const {
+    if (IsWindow(hwnd_)) NotifyWinEvent(event, hwnd_, OBJID_CLIENT, child);
+}
+
+}  // namespace platform
