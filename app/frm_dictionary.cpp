@@ -85,6 +85,8 @@ void FrmDictionary::CreateControls() {
     image1_ = &AddImage(L"Image1", PixelRect(layout::kImage1), platform::Picture::FromBitmapResource(IDB_BANNER));
 
     onResize = [this] { ResizeHandling(); };
+    picN_.SetAccessibleSource(&accessible_.strip);
+    picText_.SetAccessibleSource(&accessible_.credits);
 }
 
 std::unique_ptr<aerobutton::AeroButton> FrmDictionary::CreateButton(const wchar_t* name,

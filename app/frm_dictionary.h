@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/credit_lines.h"
+#include "app/main_window_accessible.h"
 #include "app/main_window_layout.h"
 #include "controls/aerobutton/aero_button.h"
 #include "platform/control_host.h"
@@ -93,6 +94,10 @@ private:
     std::int32_t creditStartTop_ = 0;
 
     StripState strip_ = StripState::Normal;
+
+    // What the strip and the credits panel tell accessibility clients; their windows are
+    // gone, and the objects disconnected, before this goes.
+    MainWindowAccessible accessible_{*this};
 };
 
 }  // namespace app

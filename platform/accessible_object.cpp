@@ -30,6 +30,13 @@ VARIANT ChildVariant(long child) {
 bool Contains(const RECT& r, long x, long y) { return x >= r.left && x < r.right && y >= r.top && y < r.bottom; }
 }  // namespace
 
+long AccessibleSource::ChildAt(POINT screen) {
+    for (long id = ChildCount(); id >= 1; --id) {
+        if (Contains(ScreenLocation(id), screen.x, screen.y)) return id;
+    }
+    return 0;
+}
+
 class AccessibleObject final : public IAccessible {
 public:
     AccessibleObject(HWND hwnd, AccessibleSource& source) : hwnd_(hwnd), source_(&source) {}
@@ -213,12 +220,9 @@ public:
         if (!hit) return E_POINTER;
         VariantInit(hit);
         if (!source_) return CO_E_OBJNOTCONNECTED;
-        // Later children lie above earlier ones.
-        for (long id = source_->ChildCount(); id >= 1; --id) {
-            if (Contains(source_->ScreenLocation(id), x, y)) {
-                *hit = ChildVariant(id);
-                return S_OK;
-            }
+        if (const long id = source_->ChildAt(POINT{x, y}); id > 0) {
+            *hit = ChildVariant(id);
+            return S_OK;
         }
         if (!Contains(source_->ScreenLocation(CHILDID_SELF), x, y)) return S_FALSE;
         *hit = ChildVariant(CHILDID_SELF);

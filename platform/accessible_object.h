@@ -37,6 +37,9 @@ public:
     }
     // The element's rectangle on the screen, in pixels.
     virtual RECT ScreenLocation(long child) = 0;
+    // The child under a point of the screen, or 0 when none is; later children lie above
+    // earlier ones unless the source says otherwise.
+    virtual long ChildAt(POINT screen);
     // Starts the default action and returns at once; false when the element has none now.
     virtual bool DoDefaultAction(long child) {
         (void)child;
