@@ -87,6 +87,7 @@ void FrmDictionary::CreateControls() {
     onResize = [this] { ResizeHandling(); };
     picN_.SetAccessibleSource(&accessible_.strip);
     picText_.SetAccessibleSource(&accessible_.credits);
+    SetAccessibleSource(&accessible_.window);
 }
 
 std::unique_ptr<aerobutton::AeroButton> FrmDictionary::CreateButton(const wchar_t* name,

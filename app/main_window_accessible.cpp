@@ -6,9 +6,17 @@
 namespace app {
 
 namespace {
+// The banner's name: the program's.
+constexpr wchar_t kBannerName[] = L"Tarnwick";
+
 RECT ScreenRectOf(HWND hwnd) {
     RECT r{};
     GetWindowRect(hwnd, &r);
+    return r;
+}
+
+RECT ClientToScreenRect(HWND hwnd, RECT r) {
+    MapWindowPoints(hwnd, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
     return r;
 }
 }  // namespace
@@ -80,5 +88,22 @@ long CreditsAccessible::AccessibleRole(long) { return ROLE_SYSTEM_STATICTEXT; }
 long CreditsAccessible::AccessibleState(long) { return STATE_SYSTEM_READONLY; }
 
 RECT CreditsAccessible::ScreenLocation(long) { return ScreenRectOf(form_.PicText().hwnd()); }
+
+std::wstring FormAccessible::AccessibleName(long child) {
+    return child == kBanner ? std::wstring(kBannerName) : form_.Caption();
+}
+
+long FormAccessible::AccessibleRole(long child) { return child == kBanner ? ROLE_SYSTEM_GRAPHIC : ROLE_SYSTEM_CLIENT; }
+
+long FormAccessible::AccessibleState(long child) {
+    return child == kBanner ? STATE_SYSTEM_READONLY : STATE_SYSTEM_FOCUSABLE;
+}
+
+RECT FormAccessible::ScreenLocation(long child) {
+    RECT client{};
+    if (child == kBanner) return ClientToScreenRect(form_.hwnd(), form_.Image1().rect);
+    GetClientRect(form_.hwnd(), &client);
+    return ClientToScreenRect(form_.hwnd(), client);
+}
 
 }  // namespace app

@@ -1,6 +1,6 @@
 // The main window's parts for screen readers and other accessibility clients: the strip's
-// two hot areas as push buttons named by their tooltips, and the credits panel as read-only
-// text whose value is the credit lines.
+// two hot areas as push buttons named by their tooltips, the credits panel as read-only text
+// whose value is the credit lines, and the banner as a graphic among the window's children.
 #pragma once
 
 #include "platform/accessible_object.h"
@@ -44,10 +44,28 @@ private:
     FrmDictionary& form_;
 };
 
+// The window's client area: its child windows, then the banner (1), which has no window.
+class FormAccessible final : public platform::AccessibleSource {
+public:
+    explicit FormAccessible(FrmDictionary& form) : form_(form) {}
+    static constexpr long kBanner = 1;
+
+    long ChildCount() override { return 1; }
+    bool ListsChildWindows() override { return true; }
+    std::wstring AccessibleName(long child) override;
+    long AccessibleRole(long child) override;
+    long AccessibleState(long child) override;
+    RECT ScreenLocation(long child) override;
+
+private:
+    FrmDictionary& form_;
+};
+
 struct MainWindowAccessible {
-    explicit MainWindowAccessible(FrmDictionary& form) : strip(form), credits(form) {}
+    explicit MainWindowAccessible(FrmDictionary& form) : strip(form), credits(form), window(form) {}
     StripAccessible strip;
     CreditsAccessible credits;
+    FormAccessible window;
 };
 
 }  // namespace app

@@ -3,12 +3,14 @@
 #include "platform/accessible_object.h"
 
 #include <memory>
+#include <vector>
 
 namespace platform {
 
 namespace {
 constexpr IID kIIDUnknown{0x00000000, 0x0000, 0x0000, {0xc0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 constexpr IID kIIDDispatch{0x00020400, 0x0000, 0x0000, {0xc0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+constexpr IID kIIDEnumVariant{0x00020404, 0x0000, 0x0000, {0xc0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 
 // A text for the client, or S_FALSE and no text when there is none.
 HRESULT ReturnText(const std::wstring& text, BSTR* out) {
@@ -37,6 +39,72 @@ long AccessibleSource::ChildAt(POINT screen) {
     return 0;
 }
 
+// A list of children as clients walk it: child windows' objects and simple elements' ids.
+class ChildList final : public IEnumVARIANT {
+public:
+    explicit ChildList(std::vector<VARIANT> items) : items_(std::move(items)) {}
+    ~ChildList() {
+        for (VARIANT& item : items_) VariantClear(&item);
+    }
+    ChildList(const ChildList&) = delete;
+    ChildList& operator=(const ChildList&) = delete;
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
+        if (!out) return E_POINTER;
+        if (IsEqualIID(riid, kIIDUnknown) || IsEqualIID(riid, kIIDEnumVariant)) {
+            *out = static_cast<IEnumVARIANT*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
+    ULONG STDMETHODCALLTYPE Release() override {
+        const LONG left = InterlockedDecrement(&references_);
+        // As for the accessible object: COM's last Release frees.
+        if (left == 0) delete this;
+        return static_cast<ULONG>(left);
+    }
+    HRESULT STDMETHODCALLTYPE Next(ULONG count, VARIANT* out, ULONG* fetched) override {
+        if (!out) return E_POINTER;
+        ULONG n = 0;
+        for (; n < count && next_ < items_.size(); ++n, ++next_) {
+            VariantInit(&out[n]);
+            VariantCopy(&out[n], &items_[next_]);
+        }
+        if (fetched) *fetched = n;
+        return n == count ? S_OK : S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE Skip(ULONG count) override {
+        next_ += count;
+        if (next_ <= items_.size()) return S_OK;
+        next_ = items_.size();
+        return S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE Reset() override {
+        next_ = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE Clone(IEnumVARIANT** out) override {
+        if (!out) return E_POINTER;
+        std::vector<VARIANT> copies(items_.size());
+        for (size_t i = 0; i < items_.size(); ++i) {
+            VariantInit(&copies[i]);
+            VariantCopy(&copies[i], &items_[i]);
+        }
+        auto clone = std::make_unique<ChildList>(std::move(copies));
+        clone->next_ = next_;
+        *out = clone.release();
+        return S_OK;
+    }
+
+private:
+    LONG references_ = 1;
+    std::vector<VARIANT> items_;
+    size_t next_ = 0;
+};
+
 class AccessibleObject final : public IAccessible {
 public:
     AccessibleObject(HWND hwnd, AccessibleSource& source) : hwnd_(hwnd), source_(&source) {}
@@ -51,6 +119,7 @@ public:
             return S_OK;
         }
         *out = nullptr;
+        if (IsEqualIID(riid, kIIDEnumVariant) && source_ && source_->ListsChildWindows()) return ListChildren(out);
         return E_NOINTERFACE;
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
@@ -94,6 +163,13 @@ public:
         *count = 0;
         if (!source_) return CO_E_OBJNOTCONNECTED;
         *count = source_->ChildCount();
+        if (source_->ListsChildWindows()) {
+            long windows = 0;
+            if (IAccessible* standard = Standard()) {
+                if (SUCCEEDED(standard->get_accChildCount(&windows))) *count += windows;
+                standard->Release();
+            }
+        }
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** out) override {
@@ -224,6 +300,14 @@ public:
             *hit = ChildVariant(id);
             return S_OK;
         }
+        if (source_->ListsChildWindows()) {
+            // A child window's object, or the object itself.
+            IAccessible* standard = Standard();
+            if (!standard) return E_FAIL;
+            const HRESULT hr = standard->accHitTest(x, y, hit);
+            standard->Release();
+            return hr;
+        }
         if (!Contains(source_->ScreenLocation(CHILDID_SELF), x, y)) return S_FALSE;
         *hit = ChildVariant(CHILDID_SELF);
         return S_OK;
@@ -239,6 +323,29 @@ public:
     HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
 
 private:
+    // The child windows as the window's own object lists them, then the simple elements.
+    HRESULT ListChildren(void** out) const {
+        std::vector<VARIANT> items;
+        if (IAccessible* standard = Standard()) {
+            IEnumVARIANT* windows = nullptr;
+            if (SUCCEEDED(standard->QueryInterface(kIIDEnumVariant, reinterpret_cast<void**>(&windows)))) {
+                windows->Reset();
+                VARIANT item;
+                VariantInit(&item);
+                ULONG fetched = 0;
+                while (windows->Next(1, &item, &fetched) == S_OK && fetched == 1) {
+                    items.push_back(item);  // the list takes the reference
+                    VariantInit(&item);
+                }
+                windows->Release();
+            }
+            standard->Release();
+        }
+        for (long id = 1; id <= source_->ChildCount(); ++id) items.push_back(ChildVariant(id));
+        *out = static_cast<IEnumVARIANT*>(std::make_unique<ChildList>(std::move(items)).release());
+        return S_OK;
+    }
+
     // S_OK with the element's id for a child the object has; the error to return otherwise.
     HRESULT Check(const VARIANT& child, long& id, BSTR* text = nullptr) const {
         if (text) *text = nullptr;

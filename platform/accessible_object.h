@@ -18,6 +18,9 @@ inline constexpr IID kIIDAccessible{0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x0
 class AccessibleSource {
 public:
     virtual long ChildCount() { return 0; }
+    // Whether the window's child windows count among the children too, listed (as the
+    // system's own object lists them) before the simple elements.
+    virtual bool ListsChildWindows() { return false; }
     virtual std::wstring AccessibleName(long child) = 0;
     // Empty text: the element has no value.
     virtual std::wstring AccessibleValue(long child) {

@@ -12,8 +12,10 @@
 
 #include <oleacc.h>
 
+#include <algorithm>
 #include <functional>
-#include <optional>
+#include <tuple>
+#include <vector>
 #include <string>
 
 namespace {
@@ -294,6 +296,60 @@ TEST_F(CrossProcessTest, AClientHoldingTheObjectAfterTheWindowIsGoneGetsADisconn
     EXPECT_EQ(Line(out, "shortcut"), "<0x00000001>") << "S_FALSE: no shortcut";
     const std::string gone = Line(out, "gone");
     EXPECT_TRUE(gone == "0x800401FD" || gone == "0x80010108") << out;  // CO_E_OBJNOTCONNECTED, RPC_E_DISCONNECTED
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MainWindowAccessibleTest, TheBannerIsAGraphicAmongTheWindowsChildren) {
+    AccessibleObjectOf window(form->hwnd());
+    ASSERT_TRUE(window);
+    EXPECT_EQ(window.Name(0), L"Tarnwick!");
+    EXPECT_EQ(window.Name(1), L"Tarnwick");
+    EXPECT_EQ(window.Role(1), ROLE_SYSTEM_GRAPHIC);
+    RECT banner = form->Image1().rect;
+    MapWindowPoints(form->hwnd(), HWND_DESKTOP, reinterpret_cast<POINT*>(&banner), 2);
+    long left = 0, top = 0, width = 0, height = 0;
+    ASSERT_EQ(window->accLocation(&left, &top, &width, &height, Child(1)), S_OK);
+    EXPECT_EQ(std::make_tuple(left, top, width, height), std::make_tuple(banner.left, banner.top, 345L, 41L));
+    VARIANT hit;
+    VariantInit(&hit);
+    ASSERT_EQ(window->accHitTest(banner.left + 10, banner.top + 10, &hit), S_OK);
+    EXPECT_EQ(hit.vt, VT_I4);
+    EXPECT_EQ(hit.lVal, 1);
+
+    // The child windows are listed first, then the banner: a client walking the children
+    // meets the buttons, the strip, the credits panel and the banner.
+    VARIANT children[16];
+    long got = 0;
+    long count = 0;
+    ASSERT_EQ(window->get_accChildCount(&count), S_OK);
+    ASSERT_LE(count, 16);
+    ASSERT_EQ(AccessibleChildren(reinterpret_cast<IAccessible*>(window.operator->()), 0, count, children, &got), S_OK);
+    ASSERT_EQ(got, count);
+    ASSERT_GE(got, 5);
+    std::vector<HWND> windows;
+    std::wstring last;
+    for (long i = 0; i < got; ++i) {
+        if (children[i].vt == VT_DISPATCH) {
+            IAccessible* child = nullptr;
+            if (SUCCEEDED(children[i].pdispVal->QueryInterface(platform::kIIDAccessible,
+                                                               reinterpret_cast<void**>(&child)))) {
+                HWND hwnd = nullptr;
+                WindowFromAccessibleObject(child, &hwnd);
+                windows.push_back(hwnd);
+                child->Release();
+            }
+            last.clear();
+        } else if (children[i].vt == VT_I4) {
+            last = window.Name(children[i].lVal);
+        }
+        VariantClear(&children[i]);
+    }
+    EXPECT_EQ(last, L"Tarnwick");
+    for (HWND expected : {form->cmdApply().hWnd(), form->cmdHome().hWnd(), form->picN().hwnd(), form->PicText().hwnd()})
+        EXPECT_NE(std::find(windows.begin(), windows.end(), expected), windows.end());
 }
 
 }  // namespace
