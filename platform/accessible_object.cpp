@@ -369,14 +369,10 @@ private:
 LRESULT AccessibleServer::Answer(WPARAM wParam, LPARAM lParam) {
     if (static_cast<LONG>(static_cast<DWORD>(lParam)) != OBJID_CLIENT) return 0;
     if (!object_) object_ = std::make_unique<AccessibleObject>(hwnd_, source_).release();
-    // A failure comes back as a negative result: the error code, widened with its sign.
-    LRESULT answer = LresultFromObject(kIIDAccessible, wParam, object_);
-    if (answer == static_cast<LRESULT>(CO_E_NOTINITIALIZED)) {
-        // COM starts on the first request, so a program nobody asks pays nothing for it. It
-        // stays for the thread's life: clients may hold the object until then.
-        (void)CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-        answer = LresultFromObject(kIIDAccessible, wParam, object_);
-    }
+    // A failure comes back as a negative result: the error code, widened with its sign. On a
+    // thread without COM the system's standard object answers instead. (Starting COM here,
+    // inside a request another process sent, made Wine fault later when the windows went.)
+    const LRESULT answer = LresultFromObject(kIIDAccessible, wParam, object_);
     return answer < 0 ? 0 : answer;
 }
 

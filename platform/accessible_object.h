@@ -65,7 +65,7 @@ public:
     AccessibleServer& operator=(const AccessibleServer&) = delete;
 
     // The answer to WM_GETOBJECT: the object for OBJID_CLIENT, 0 (the default handling) for
-    // the window's other objects.
+    // the window's other objects, and on a thread that has not started COM.
     LRESULT Answer(WPARAM wParam, LPARAM lParam);
     void Disconnect();
     // Tells listening clients that something of the element changed (an EVENT_OBJECT_ code).
