@@ -96,9 +96,6 @@ void FrmDictionary::CreateControls() {
 
     ArrangeTabOrder();
     onResize = [this] { ResizeHandling(); };
-    picN_.SetAccessibleSource(&accessible_.strip);
-    picText_.SetAccessibleSource(&accessible_.credits);
-    SetAccessibleSource(&accessible_.window);
 }
 
 void FrmDictionary::ArrangeTabOrder() {

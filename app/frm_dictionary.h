@@ -10,7 +10,6 @@
 
 #include "app/credit_lines.h"
 #include "app/credits_panel.h"
-#include "app/main_window_accessible.h"
 #include "app/main_window_layout.h"
 #include "controls/aerobutton/aero_button.h"
 #include "platform/control_host.h"
@@ -98,10 +97,6 @@ private:
     std::int32_t creditStartTop_ = 0;
 
     StripState strip_ = StripState::Normal;
-
-    // What the strip and the credits panel tell accessibility clients; their windows are
-    // gone, and the objects disconnected, before this goes.
-    MainWindowAccessible accessible_{*this};
 };
 
 }  // namespace app

@@ -1,6 +1,5 @@
 // Letter case by the system's rules, which know every alphabet (the C library's default
-// locale knows only ASCII): access keys are compared in lower case this way, and shown to
-// accessibility clients in upper case.
+// locale knows only ASCII): access keys are compared in lower case this way.
 #pragma once
 
 #include <string>
@@ -9,6 +8,5 @@
 namespace platform {
 
 std::wstring LowerCase(std::wstring_view text);
-std::wstring UpperCase(std::wstring_view text);
 
 }  // namespace platform
