@@ -96,6 +96,9 @@ void FrmDictionary::CreateControls() {
 
     ArrangeTabOrder();
     onResize = [this] { ResizeHandling(); };
+    picN_.SetAccessibleSource(&accessible_.strip);
+    picText_.SetAccessibleSource(&accessible_.credits);
+    SetAccessibleSource(&accessible_.window);
 }
 
 void FrmDictionary::ArrangeTabOrder() {

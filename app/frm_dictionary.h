@@ -10,6 +10,7 @@
 
 #include "app/credit_lines.h"
 #include "app/credits_panel.h"
+#include "app/main_window_accessible.h"
 #include "app/main_window_layout.h"
 #include "controls/aerobutton/aero_button.h"
 #include "platform/control_host.h"
@@ -97,6 +98,10 @@ private:
     std::int32_t creditStartTop_ = 0;
 
     StripState strip_ = StripState::Normal;
+
+    // What the strip and the credits panel tell accessibility clients; their windows are
+    // gone, and the objects disconnected, before this goes.
+    MainWindowAccessible accessible_{*this};
 };
 
 }  // namespace app

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <objbase.h>
 
 #include <exception>
 #include <new>
@@ -29,6 +30,18 @@ std::wstring Widen(std::string_view text) {
     return wide;
 }
 
+// COM on the window thread for as long as the program runs: accessibility clients get the
+// windows' objects through it.
+struct ComApartment {
+    ComApartment() = default;
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+    ~ComApartment() {
+        if (SUCCEEDED(status)) CoUninitialize();
+    }
+    HRESULT status = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+};
+
 int ReportStartupError(std::int32_t number, const char* message) {
     // No window of the program is left to own the box: the form went with the failure.
     platform::ShowMessageBox(nullptr, StartupErrorText(number, message), kErrorTitle, platform::kIconError);
@@ -43,6 +56,7 @@ std::wstring StartupErrorText(std::int32_t number, std::string_view message) {
 int RunProgram() {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
+    const ComApartment com;  // outlives the form, whose objects clients may still hold
 
     // An error that escaped would end the program without a word (the terminate handler
     // aborts): the user is told which error stopped it, and the exit code says it failed.

@@ -1,4 +1,4 @@
-// Lower case through the system's case tables.
+// Lower and upper case through the system's case tables.
 #include "platform/text_case.h"
 
 #include <windows.h>
@@ -9,6 +9,12 @@ std::wstring LowerCase(std::wstring_view text) {
     std::wstring lower(text);
     if (!lower.empty()) CharLowerBuffW(lower.data(), static_cast<DWORD>(lower.size()));
     return lower;
+}
+
+std::wstring UpperCase(std::wstring_view text) {
+    std::wstring upper(text);
+    if (!upper.empty()) CharUpperBuffW(upper.data(), static_cast<DWORD>(upper.size()));
+    return upper;
 }
 
 }  // namespace platform

@@ -1,4 +1,8 @@
+// The bridge from window procedures to C++ objects, window geometry, and the window's
+// accessible object.
 #include "platform/window.h"
+
+#include "platform/accessible_object.h"
 
 #include <string>
 #include <utility>
@@ -20,10 +24,13 @@ void RegisterClassOnce(const wchar_t* className, WNDPROC procedure, UINT classSt
 }
 }  // namespace
 
+Window::Window() = default;
+
 Window::~Window() {
     if (hwnd_) {
         // The derived parts are gone: later messages of this window go to the default procedure.
         SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+        accessible_.reset();
         DestroyWindow(std::exchange(hwnd_, nullptr));
     }
 }
@@ -46,7 +53,12 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
     }
     auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
+    if (message == WM_GETOBJECT && self->accessible_) {
+        if (const LRESULT answer = self->accessible_->Answer(wParam, lParam)) return answer;
+    }
     if (message == WM_NCDESTROY) {
+        // Clients holding the accessible object get errors from now on.
+        self->accessible_.reset();
         self->OnDestroyed();
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         self->hwnd_ = nullptr;
@@ -110,6 +122,15 @@ void Window::ResizePixels(int width, int height) {
 bool Window::IsVisible() const { return hwnd_ && (GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_VISIBLE); }
 
 void Window::SetVisible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE); }
+
+void Window::SetAccessibleSource(AccessibleSource* source) {
+    accessible_.reset();
+    if (source && hwnd_) accessible_ = std::make_unique<AccessibleServer>(hwnd_, *source);
+}
+
+void Window::NotifyAccessible(DWORD event, long child) const {
+    if (accessible_) accessible_->Notify(event, child);
+}
 
 void Window::Destroy() {
     if (hwnd_) DestroyWindow(hwnd_);

@@ -4,9 +4,13 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string_view>
 
 namespace platform {
+
+class AccessibleSource;
+class AccessibleServer;
 
 class Window {
 public:
@@ -31,8 +35,15 @@ public:
 
     void Destroy();
 
+    // Serves the window's object for accessibility clients from source (null: the system's
+    // standard object). The object is disconnected when the window or the source goes.
+    void SetAccessibleSource(AccessibleSource* source);
+    // Tells listening accessibility clients that something of the window changed (an
+    // EVENT_OBJECT_ code); child 0 is the window's client object itself.
+    void NotifyAccessible(DWORD event, long child = 0) const;
+
 protected:
-    Window() = default;
+    Window();  // out of line: the accessible server is complete only there
 
     // Registers the class on first use (arrow cursor, the program's icon) and creates the window.
     bool Create(const wchar_t* className, DWORD exStyle, std::wstring_view title, DWORD style, int x, int y,
@@ -47,6 +58,7 @@ private:
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND hwnd_ = nullptr;
+    std::unique_ptr<AccessibleServer> accessible_;
 };
 
 }  // namespace platform

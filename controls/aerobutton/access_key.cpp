@@ -20,4 +20,15 @@ std::wstring MarkedAccessKey(std::wstring_view caption) {
     return key;
 }
 
+std::wstring ShownCaption(std::wstring_view caption) {
+    std::wstring shown;
+    shown.reserve(caption.size());
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        // The character after an "&" stands for itself: a marked letter or a literal "&".
+        if (caption[i] == L'&' && i + 1 < caption.size()) ++i;
+        shown += caption[i];
+    }
+    return shown;
+}
+
 }  // namespace aerobutton

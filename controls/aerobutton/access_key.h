@@ -13,4 +13,8 @@ namespace aerobutton {
 // (so "a&&&b" marks "b", and "&&" or "x&&" mark nothing).
 std::wstring MarkedAccessKey(std::wstring_view caption);
 
+// The caption as the button shows it: each "&&" pair as one ampersand, the marks removed. An
+// "&" in the last position marks nothing and stays.
+std::wstring ShownCaption(std::wstring_view caption);
+
 }  // namespace aerobutton

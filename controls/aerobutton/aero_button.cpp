@@ -25,6 +25,13 @@ AeroButton::AeroButton(platform::ControlSite& site, HWND parent, int x, int y, i
     surface_->resized = [this] { OnResize(); };
     surface_->SetFont(DesignFont());
     surface_->notifications = this;
+    surface_->SetAccessibleSource(&accessible_);
+    // An accessibility client's click is a code click.
+    surface_->defaultAction = [this] {
+        if (!enabled_) return;
+        lastMouseButton_ = 1;
+        ClickProcedure();
+    };
 
     // Initialise: the platform family decides which text call draws the caption.
     OSVERSIONINFOA version{};
@@ -80,7 +87,9 @@ void AeroButton::SetTipText(std::wstring New_TipText) {
 }
 
 void AeroButton::SetCaption(std::wstring value) {
+    const bool renamed = value != caption_;
     caption_ = std::move(value);
+    if (renamed) surface_->NotifyAccessible(EVENT_OBJECT_NAMECHANGE);
     ApplyAccessKeys();
     Refresh();
     Notify(L"Caption");

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "controls/aerobutton/button_accessible.h"
 #include "controls/aerobutton/button_surface.h"
 #include "controls/aerobutton/enumerations.h"
 #include "controls/aerobutton/palette.h"
@@ -35,7 +36,10 @@ platform::FontDescription DesignFont();
 // empty text when the caption marks none.
 std::wstring AccessKeyFromCaption(std::wstring_view caption);
 
-class AeroButton : private SurfaceNotifications, public platform::HostedControl, public SubclassOwner {
+class AeroButton : private SurfaceNotifications,
+                   private AccessibleButton,
+                   public platform::HostedControl,
+                   public SubclassOwner {
 public:
     // Creates the button's window as a child of parent (pixels in its client area) and runs
     // the control's initialisation. Properties are then set by InitProperties or
@@ -192,6 +196,18 @@ public:
     void OnCompleteDrag(std::int32_t& effect);
 
 private:
+    // What accessibility clients are told (aero_button_accessible.cpp).
+    AccessibleFacts Facts() const override;
+    std::wstring AccessibleCaption() const override { return caption_; }
+    HWND AccessibleWindow() const override { return hWnd(); }
+    bool QueueAccessibleClick() override;
+    // Tells listening clients when the state they see has changed since they were last told.
+    void ReportAccessibleState();
+    struct StateReport {
+        AeroButton& button;
+        ~StateReport() { button.ReportAccessibleState(); }
+    };
+
     void Notify(std::wstring_view key) { site_.PropertyChanged(key); }
     void Repaint() { Redraw(-1, true); }
     void RaiseEvent(std::int32_t id, std::wstring_view name, std::vector<platform::Variant> arguments = {});
@@ -261,6 +277,9 @@ private:
     bool drawnFocus_ = false;
     int clientHeight_ = 0;
     int clientWidth_ = 0;
+
+    ButtonAccessible accessible_{*this};
+    long reportedState_ = -1;  // the state flags clients were last told of; -1 before
 
     std::unique_ptr<SubclassTable> subclasses_;
     Palette palette_;

@@ -187,6 +187,7 @@ void AeroButton::OnAmbientChanged(std::wstring_view propertyName) {
         isSpaceHeld_ = false;
         if (enabled_ && !isMouseOver_ && !hasFocus_) Redraw(-1, true);
     }
+    ReportAccessibleState();
 }
 
 void AeroButton::OnSubclassMessage(bool before, bool& handled, LRESULT& result, HWND window, UINT message,
@@ -198,6 +199,7 @@ void AeroButton::OnSubclassMessage(bool before, bool& handled, LRESULT& result, 
     (void)window;
     (void)lParam;
     (void)userValue;
+    const StateReport report{*this};
     switch (message) {
         case WM_ACTIVATE:
         case WM_NCACTIVATE:

@@ -53,6 +53,8 @@ AeroButton::~AeroButton() {
     }
     surface_->notifications = nullptr;
     surface_->resized = nullptr;
+    surface_->defaultAction = nullptr;
+    surface_->SetAccessibleSource(nullptr);
 }
 
 void AeroButton::InitProperties() {
@@ -150,7 +152,14 @@ void AeroButton::WriteProperties(platform::PropertyBag& bag) const {
     bag.WriteProperty(L"TipText", tipText_, std::wstring(kDefaultTipText));
 }
 
-void AeroButton::Show() { isHidden_ = false; }
-void AeroButton::Hide() { isHidden_ = true; }
+void AeroButton::Show() {
+    isHidden_ = false;
+    ReportAccessibleState();
+}
+
+void AeroButton::Hide() {
+    isHidden_ = true;
+    ReportAccessibleState();
+}
 
 }  // namespace aerobutton

@@ -9,6 +9,7 @@
 namespace aerobutton {
 
 void AeroButton::Redraw(std::int32_t state, bool force) {
+    const StateReport report{*this};  // on every path, painted or not
     if (isHidden_) return;
     if (state == -1) state = visualState_;
     if (!force && state == visualState_ && drawnFocus_ == hasFocus_) return;

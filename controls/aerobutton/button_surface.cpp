@@ -6,6 +6,9 @@
 namespace aerobutton {
 
 namespace {
+// Posted to the window by QueueDefaultAction.
+constexpr UINT kDefaultActionMessage = WM_APP + 0x310;
+
 // Only the factory can construct: the window procedure needs the object before the window.
 class ConstructibleSurface : public ButtonSurface {
 public:
@@ -166,7 +169,15 @@ bool ButtonSurface::OnInput(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+void ButtonSurface::QueueDefaultAction() const {
+    if (IsAlive()) PostMessageW(hwnd(), kDefaultActionMessage, 0, 0);
+}
+
 LRESULT ButtonSurface::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kDefaultActionMessage) {
+        if (defaultAction) defaultAction();
+        return 0;
+    }
     // Arrows and characters are the button's own; Tab still moves between controls.
     if (message == WM_GETDLGCODE) return DLGC_WANTARROWS | DLGC_WANTCHARS;
     if (OnInput(message, wParam, lParam)) return 0;

@@ -58,6 +58,10 @@ public:
 
     // Runs after the surface has followed a change of the client size.
     std::function<void()> resized;
+    // Queues defaultAction, run when the window's messages are next processed: an
+    // accessibility client's request returns at once, whatever the click then does.
+    void QueueDefaultAction() const;
+    std::function<void()> defaultAction;
     // Receives the window's input; none: the input is ignored.
     SurfaceNotifications* notifications = nullptr;
 

@@ -45,3 +45,24 @@ TEST(MarkedAccessKey, TheLastMarkWins) {
 }
 
 }  // namespace
+
+namespace {
+
+using aerobutton::ShownCaption;
+
+TEST(ShownCaption, MarksGoAndEachPairShowsOneAmpersand) {
+    EXPECT_EQ(ShownCaption(L"&Apply"), L"Apply");
+    EXPECT_EQ(ShownCaption(L"Homepage"), L"Homepage");
+    EXPECT_EQ(ShownCaption(L"Salt && &Pepper"), L"Salt & Pepper");
+    EXPECT_EQ(ShownCaption(L"a&&&b"), L"a&b");
+    EXPECT_EQ(ShownCaption(L"&&&&"), L"&&");
+    EXPECT_EQ(ShownCaption(L""), L"");
+}
+
+TEST(ShownCaption, AnAmpersandInTheLastPositionMarksNothingAndStays) {
+    EXPECT_EQ(ShownCaption(L"Save&"), L"Save&");
+    EXPECT_EQ(ShownCaption(L"&"), L"&");
+    EXPECT_EQ(ShownCaption(L"x&&&"), L"x&&");
+}
+
+}  // namespace

@@ -28,7 +28,7 @@ IMAGE_SUBSYSTEM_WINDOWS_GUI = 2
 # libstdc++, libgcc or libwinpthread import means the static link failed.
 ALLOWED_DLLS = (
     "kernel32.dll", "user32.dll", "gdi32.dll", "advapi32.dll", "shell32.dll",
-    "comctl32.dll", "ole32.dll", "oleaut32.dll", "msvcrt.dll", "shlwapi.dll",
+    "comctl32.dll", "ole32.dll", "oleaut32.dll", "oleacc.dll", "msvcrt.dll", "shlwapi.dll",
     "uxtheme.dll", "version.dll", "api-ms-win-crt-*.dll",
 )
 
