@@ -76,7 +76,7 @@ public:
 
     HWND Form() const { return form_; }
     FontDescription ambientFont;  // the form's font
-    std::uint32_t ambientForeColor = 0x80000012;
+    std::uint32_t ambientForeColor = kButtonTextColor;
     bool userMode = true;
 
     // The controls that Enter and Esc click; none by default. Changing the default control

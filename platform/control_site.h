@@ -15,6 +15,10 @@
 
 namespace platform {
 
+// The system's button-text colour as an OLE colour (the high bit marks a system colour index),
+// the ambient foreground of forms.
+inline constexpr std::uint32_t kButtonTextColor = 0x80000012;
+
 // One event raised to the container: its dispatch id, its name and its arguments. The
 // arguments are passed by reference: a handler may change them, the control does not read
 // them back.

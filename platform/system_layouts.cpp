@@ -31,5 +31,7 @@ static_assert(sizeof(BITMAPINFOHEADER) == 40 && sizeof(RGBQUAD) == 4);
 static_assert(sizeof(BITMAPFILEHEADER) == 14);
 static_assert(sizeof(BITMAP) == (k64 ? 32 : 24));
 static_assert(sizeof(ICONINFO) == (k64 ? 32 : 20));
+// The version query's structure, whose size the button passes as the version record's.
+static_assert(sizeof(OSVERSIONINFOA) == 148);
 
 }  // namespace

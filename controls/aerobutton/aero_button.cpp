@@ -9,6 +9,7 @@
 
 #include "controls/aerobutton/access_key.h"
 #include "platform/control_error.h"
+#include "platform/input_state.h"
 #include "platform/rounding.h"
 #include "platform/text_case.h"
 
@@ -29,13 +30,13 @@ AeroButton::AeroButton(platform::ControlSite& site, HWND parent, int x, int y, i
     // An accessibility client's click is a code click.
     surface_->defaultAction = [this] {
         if (!enabled_) return;
-        lastMouseButton_ = 1;
+        lastMouseButton_ = platform::kLeftButton;
         ClickProcedure();
     };
 
     // Initialise: the platform family decides which text call draws the caption.
     OSVERSIONINFOA version{};
-    version.dwOSVersionInfoSize = 148;
+    version.dwOSVersionInfoSize = sizeof version;
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
     isWinNT_ = GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_NT;
@@ -50,7 +51,7 @@ AeroButton::AeroButton(platform::ControlSite& site, HWND parent, int x, int y, i
     clientHeight_ = client.bottom;
     // The size the window was created with never reached the resize handler; a window below
     // the minimum grows to it now.
-    if (clientWidth_ < 15 || clientHeight_ < 15) OnResize();
+    if (clientWidth_ < kMinimumSide || clientHeight_ < kMinimumSide) OnResize();
 }
 
 void AeroButton::RaiseEvent(std::int32_t id, std::wstring_view name, std::vector<platform::Variant> arguments) {

@@ -196,6 +196,11 @@ public:
     void OnCompleteDrag(std::int32_t& effect);
 
 private:
+    // The smallest client area side: a resize below it grows back, and nothing is painted
+    // before both sides reach it.
+    static constexpr int kMinimumSide = 15;
+    // The system's hand pointer (IDC_HAND), by number for the ANSI loader.
+    static constexpr WORD kHandCursorId = 32649;
     // What accessibility clients are told (aero_button_accessible.cpp).
     AccessibleFacts Facts() const override;
     std::wstring AccessibleCaption() const override { return caption_; }

@@ -2,11 +2,11 @@
 // default-button changes, and the activation and mouse-leave messages of its subclassed
 // windows. Every change of look goes through Redraw; events go to the container.
 #include "controls/aerobutton/aero_button.h"
+#include "platform/input_state.h"
 
 namespace aerobutton {
 
 namespace {
-constexpr std::int16_t kLeft = 1;
 constexpr std::int16_t kDoubleClicked = 8;  // LastMouseButton after a double-click
 constexpr std::int16_t kSpace = 32;
 constexpr std::int16_t kAltAlone = 4;
@@ -28,7 +28,7 @@ void AeroButton::ReleaseCapture() {
 void AeroButton::OnMouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
     if (handPointer_) SetCursor(handCursor_);
     lastMouseButton_ = button;
-    if (button == kLeft) {
+    if (button == platform::kLeftButton) {
         hasFocus_ = true;
         isPressed_ = true;
         isMouseHeld_ = true;
@@ -80,7 +80,7 @@ void AeroButton::OnMouseMove(std::int16_t button, std::int16_t shift, float x, f
 
 void AeroButton::OnMouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
     if (handPointer_ && isMouseOver_) SetCursor(handCursor_);
-    if (button != kLeft) return;
+    if (button != platform::kLeftButton) return;
     isMouseHeld_ = false;
     isPressed_ = isSpaceHeld_;
     if (isSpaceHeld_ && !isMouseOver_) {
@@ -96,7 +96,7 @@ void AeroButton::OnClick() { ClickProcedure(); }
 
 void AeroButton::OnDblClick() {
     if (handPointer_) SetCursor(handCursor_);
-    if (lastMouseButton_ != kLeft) return;
+    if (lastMouseButton_ != platform::kLeftButton) return;
     isPressed_ = true;
     isMouseHeld_ = true;
     Redraw(StateDown, false);
@@ -123,7 +123,7 @@ void AeroButton::OnKeyDown(std::int16_t keyCode, std::int16_t shift) {
             // The queued Tab is handled now; if it moves the focus away, the lost-focus
             // handler clears IsPressed and the click below goes through.
             site_.DoEvents();
-            lastMouseButton_ = kLeft;
+            lastMouseButton_ = platform::kLeftButton;
             ClickProcedure();
         }
         return;
@@ -144,7 +144,7 @@ void AeroButton::OnKeyUp(std::int16_t keyCode, std::int16_t shift) {
         isPressed_ = isMouseHeld_;
         if (isSpaceHeld_) {
             isSpaceHeld_ = false;
-            lastMouseButton_ = kLeft;
+            lastMouseButton_ = platform::kLeftButton;
             ClickProcedure();
         }
         if (isPressed_) {
@@ -162,7 +162,7 @@ void AeroButton::OnAccessKeyPress(std::int16_t keyAscii) {
     // A toggle button ignores Enter and Esc.
     if (checkBoxMode_ && (keyAscii == 13 || keyAscii == 27)) return;
     isPressed_ = false;
-    lastMouseButton_ = kLeft;
+    lastMouseButton_ = platform::kLeftButton;
     ClickProcedure();
 }
 
@@ -225,7 +225,7 @@ void AeroButton::OnSubclassMessage(bool before, bool& handled, LRESULT& result, 
             isMouseOver_ = false;
             isTracking_ = false;
             if (isSpaceHeld_) break;
-            if (enabled_) Redraw(StateNormal, lastMouseButton_ == kLeft);
+            if (enabled_) Redraw(StateNormal, lastMouseButton_ == platform::kLeftButton);
             RaiseEvent(event_id::MouseLeave, L"MouseLeave");
             break;
         default:

@@ -113,7 +113,7 @@ void AeroButton::ReadProperties(const platform::PropertyBag& bag) {
 
     if (site_.AmbientUserMode()) {
         if (handPointer_) {
-            handCursor_ = LoadCursorA(nullptr, MAKEINTRESOURCEA(32649));
+            handCursor_ = LoadCursorA(nullptr, MAKEINTRESOURCEA(kHandCursorId));
             handPointer_ = ToBool16(handCursor_ != nullptr);
         }
         AttachTracking();

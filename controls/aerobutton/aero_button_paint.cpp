@@ -53,15 +53,15 @@ void AeroButton::OnResize() {
     GetClientRect(surface_->hwnd(), &client);
     clientHeight_ = client.bottom;
     clientWidth_ = client.right;
-    if (clientHeight_ >= 15 && clientWidth_ >= 15) {
+    if (clientHeight_ >= kMinimumSide && clientWidth_ >= kMinimumSide) {
         layoutDirty_ = true;
         if (site_.AmbientUserMode() || isReady_) Redraw(-1, true);
         return;
     }
     // The minimum is 15 x 15 pixels. The window has no border, so its outer size is its client
     // size; each size change brings the handler back with the new size.
-    if (clientHeight_ < 15) surface_->ResizePixels(surface_->WidthPixels(), 15);
-    if (clientWidth_ < 15) surface_->ResizePixels(15, surface_->HeightPixels());
+    if (clientHeight_ < kMinimumSide) surface_->ResizePixels(surface_->WidthPixels(), kMinimumSide);
+    if (clientWidth_ < kMinimumSide) surface_->ResizePixels(kMinimumSide, surface_->HeightPixels());
 }
 
 }  // namespace aerobutton

@@ -13,7 +13,6 @@ constexpr Rgb kDownUpperFrom = MakeRgb(229, 244, 252);
 constexpr Rgb kDownLowerFrom = MakeRgb(152, 209, 239);
 constexpr Rgb kDownLowerTo = MakeRgb(104, 179, 219);
 
-constexpr Rgb kWhite = MakeRgb(255, 255, 255);
 constexpr Rgb kDisabledOutline = MakeRgb(173, 178, 181);
 constexpr Rgb kHotOutline = MakeRgb(60, 127, 177);
 constexpr Rgb kFocusInner = MakeRgb(72, 216, 251);
@@ -30,7 +29,7 @@ constexpr float kLighter = 0.02f;
 int MiddleRowOf(int height) { return platform::RoundHalfEven(height / 2.0); }
 
 std::int32_t BodyStateFor(std::int32_t state, bool checkBoxMode, bool value, bool enabled) {
-    if (checkBoxMode && value && enabled && state == kStateDown) return kStateNormal;
+    if (checkBoxMode && value && enabled && state == StateDown) return StateNormal;
     return state;
 }
 
@@ -44,22 +43,22 @@ BodyPlan PlanBody(std::int32_t body, bool value, const Palette& palette, int hei
     };
     const Rgb back = palette.BackColorRGB;
     switch (body) {
-    case kStateNormal:
-    case kStateHot:
+    case StateNormal:
+    case StateHot:
         if (value) {
             plan.bands.push_back({ShiftColor(back, kDarker), palette.CheckedFillColor, 0, height - 1});
-        } else if (body == kStateHot) {
+        } else if (body == StateHot) {
             twoBands(kHotUpperFrom, palette.HotFillColor, kHotLowerFrom, kHotLowerTo);
         } else {
             twoBands(ShiftColor(back, kLighterTop), ShiftColor(back, kLighter), back, ShiftColor(back, kDarker));
         }
         break;
-    case kStateDown:
+    case StateDown:
         plan.fill = palette.DownFillColor;
         twoBands(kDownUpperFrom, palette.DownFillColor, kDownLowerFrom, kDownLowerTo);
         plan.shadowLines = true;
         break;
-    case kStateDisabled:
+    case StateDisabled:
         plan.fill = palette.DisabledFillColor;
         break;
     default:
@@ -69,12 +68,12 @@ BodyPlan PlanBody(std::int32_t body, bool value, const Palette& palette, int hei
 }
 
 FramePlan PlanFrame(const FrameInputs& in) {
-    if (in.state == kStateDisabled) return {kDisabledOutline, std::nullopt};
+    if (in.state == StateDisabled) return {kDisabledOutline, std::nullopt};
     // Held with the cursor outside looks hot, so the user sees the press is still live.
-    if ((in.body != kStateDown && in.isMouseHeld && !in.isMouseOver) || in.state == kStateHot)
+    if ((in.body != StateDown && in.isMouseHeld && !in.isMouseOver) || in.state == StateHot)
         return {kHotOutline, kWhite};
-    if (in.isParentActive && in.state != kStateDown && (in.hasFocus || in.isDefault)) return {kHotOutline, kFocusInner};
-    if (in.state == kStateDown) return {kDownOutline, std::nullopt};
+    if (in.isParentActive && in.state != StateDown && (in.hasFocus || in.isDefault)) return {kHotOutline, kFocusInner};
+    if (in.state == StateDown) return {kDownOutline, std::nullopt};
     return {kPlainOutline, kWhite};
 }
 

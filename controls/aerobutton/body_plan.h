@@ -8,15 +8,10 @@
 #include <vector>
 
 #include "controls/aerobutton/color_math.h"
+#include "controls/aerobutton/enumerations.h"
 #include "controls/aerobutton/palette.h"
 
 namespace aerobutton {
-
-// Visual states, as stored.
-inline constexpr std::int32_t kStateNormal = 0;
-inline constexpr std::int32_t kStateHot = 1;
-inline constexpr std::int32_t kStateDown = 2;
-inline constexpr std::int32_t kStateDisabled = 3;
 
 // Rows y1..y2 (both drawn) over the full width, from `from` to `to` at percent 50.
 struct GradientBand {
@@ -46,8 +41,8 @@ std::int32_t BodyStateFor(std::int32_t state, bool checkBoxMode, bool value, boo
 BodyPlan PlanBody(std::int32_t body, bool value, const Palette& palette, int height);
 
 struct FrameInputs {
-    std::int32_t state = kStateNormal;  // the visual state being painted
-    std::int32_t body = kStateNormal;   // the body state (after the checked-press rule)
+    std::int32_t state = StateNormal;  // the visual state being painted
+    std::int32_t body = StateNormal;   // the body state (after the checked-press rule)
     bool isMouseHeld = false;
     bool isMouseOver = false;
     bool isParentActive = false;

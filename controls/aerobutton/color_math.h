@@ -19,6 +19,8 @@ constexpr Rgb MakeRgb(int red, int green, int blue) {
     return channel(red) | (channel(green) << 8) | (channel(blue) << 16);
 }
 
+inline constexpr Rgb kWhite = MakeRgb(255, 255, 255);
+
 // Each channel rounded(X1 + t * (X2 - X1)), ties to even; t keeps its single-precision value.
 Rgb BlendColor(Rgb c1, Rgb c2, float t);
 

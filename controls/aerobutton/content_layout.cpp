@@ -36,10 +36,10 @@ PixelRect ToRect(const Box& b) { return PixelRect{Narrow(b.left), Narrow(b.top),
 void Arrange(std::int32_t alignment, std::int64_t W, std::int64_t H, std::int64_t mY, std::int64_t mX,
              std::int64_t g, Box& P, Box& T) {
     switch (alignment) {
-    case kPicAlignCenter:
+    case PicAlignCenter:
         P.Move(Half(W - P.right), Half(H - P.bottom));
         return;
-    case kPicAlignBottomEdge: {
+    case PicAlignBottomEdge: {
         P.Move(Half(W - P.right), 0);
         T.Move(0, -T.top);
         P.Move(0, H - P.bottom - mY);
@@ -49,7 +49,7 @@ void Arrange(std::int32_t alignment, std::int64_t W, std::int64_t H, std::int64_
         if (f > 1) T.Move(0, -Half(f));
         return;
     }
-    case kPicAlignBottom: {
+    case PicAlignBottom: {
         P.Move(Half(W - P.right), 0);
         T.Move(0, -T.top);
         if (g == 0) {
@@ -62,7 +62,7 @@ void Arrange(std::int32_t alignment, std::int64_t W, std::int64_t H, std::int64_
         T.Move(0, d);
         return;
     }
-    case kPicAlignLeftEdge: {
+    case PicAlignLeftEdge: {
         P.Move(0, Half(H - P.bottom));
         T.Move(-T.left, 0);
         P.Move(mX, 0);
@@ -72,7 +72,7 @@ void Arrange(std::int32_t alignment, std::int64_t W, std::int64_t H, std::int64_
         if (f > 1) T.Move(Half(f), 0);
         return;
     }
-    case kPicAlignLeft: {
+    case PicAlignLeft: {
         P.Move(0, Half(H - P.bottom));
         T.Move(-T.left, 0);
         if (g == 0) {
@@ -85,7 +85,7 @@ void Arrange(std::int32_t alignment, std::int64_t W, std::int64_t H, std::int64_
         P.Move(d, 0);
         return;
     }
-    case kPicAlignRightEdge: {
+    case PicAlignRightEdge: {
         P.Move(0, Half(H - P.bottom));
         T.Move(-T.left, 0);
         P.Move(W - P.right - mX, 0);
@@ -95,7 +95,7 @@ void Arrange(std::int32_t alignment, std::int64_t W, std::int64_t H, std::int64_
         if (f > 1) T.Move(-Half(f), 0);
         return;
     }
-    case kPicAlignRight: {
+    case PicAlignRight: {
         P.Move(0, Half(H - P.bottom));
         T.Move(-T.left, 0);
         if (g == 0) {
@@ -108,7 +108,7 @@ void Arrange(std::int32_t alignment, std::int64_t W, std::int64_t H, std::int64_
         T.Move(d, 0);
         return;
     }
-    case kPicAlignTopEdge: {
+    case PicAlignTopEdge: {
         P.Move(Half(W - P.right), 0);
         T.Move(0, -T.top);
         P.Move(0, mY);
@@ -118,7 +118,7 @@ void Arrange(std::int32_t alignment, std::int64_t W, std::int64_t H, std::int64_
         if (f > 1) T.Move(0, Half(f));
         return;
     }
-    case kPicAlignTop: {
+    case PicAlignTop: {
         P.Move(Half(W - P.right), 0);
         T.Move(0, -T.top);
         if (g == 0) {

@@ -6,20 +6,10 @@
 #include <cstdint>
 #include <optional>
 
+#include "controls/aerobutton/enumerations.h"
 #include "controls/aerobutton/shape_geometry.h"
 
 namespace aerobutton {
-
-// Picture alignments, as stored.
-inline constexpr std::int32_t kPicAlignCenter = 0;
-inline constexpr std::int32_t kPicAlignBottomEdge = 1;
-inline constexpr std::int32_t kPicAlignBottom = 2;
-inline constexpr std::int32_t kPicAlignLeftEdge = 3;
-inline constexpr std::int32_t kPicAlignLeft = 4;
-inline constexpr std::int32_t kPicAlignRightEdge = 5;
-inline constexpr std::int32_t kPicAlignRight = 6;
-inline constexpr std::int32_t kPicAlignTopEdge = 7;
-inline constexpr std::int32_t kPicAlignTop = 8;
 
 struct ContentLayoutInput {
     int width = 0;   // client width W
@@ -31,7 +21,7 @@ struct ContentLayoutInput {
     bool hasPicture = false;
     std::int32_t pictureWidth = 0;   // the picture size in pixels, taken without limits
     std::int32_t pictureHeight = 0;
-    std::int32_t alignment = kPicAlignLeft;
+    std::int32_t alignment = PicAlignLeft;
     int marginY = 4;
     int marginX = 4;
 };

@@ -4,7 +4,6 @@
 namespace aerobutton {
 
 namespace {
-constexpr Rgb kWhite = MakeRgb(255, 255, 255);
 constexpr Rgb kDownFill = MakeRgb(196, 229, 246);
 constexpr Rgb kHotFill = MakeRgb(217, 240, 252);
 constexpr Rgb kCheckedFill = MakeRgb(242, 242, 242);

@@ -6,8 +6,8 @@
 namespace aerobutton {
 
 namespace {
-bool LeftIsSquare(std::int32_t shape) { return shape == kShapeSquareLeft || shape == kShapeSquare; }
-bool RightIsSquare(std::int32_t shape) { return shape == kShapeSquareRight || shape == kShapeSquare; }
+bool LeftIsSquare(std::int32_t shape) { return shape == ShapeSquareLeft || shape == ShapeSquare; }
+bool RightIsSquare(std::int32_t shape) { return shape == ShapeSquareRight || shape == ShapeSquare; }
 }  // namespace
 
 ShapeRegionParts ShapeRegionFor(std::int32_t shape, int width, int height, int ellipseWidth, int ellipseHeight) {

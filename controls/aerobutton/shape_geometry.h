@@ -6,6 +6,8 @@
 #include <optional>
 #include <vector>
 
+#include "controls/aerobutton/enumerations.h"
+
 namespace aerobutton {
 
 // Pixels, (left, top, right, bottom) with right and bottom exclusive.
@@ -22,12 +24,6 @@ struct PixelPoint {
     int y = 0;
     bool operator==(const PixelPoint&) const = default;
 };
-
-// Corner shapes, as stored.
-inline constexpr std::int32_t kShapeRounded = 0;
-inline constexpr std::int32_t kShapeSquareLeft = 1;
-inline constexpr std::int32_t kShapeSquareRight = 2;
-inline constexpr std::int32_t kShapeSquare = 3;
 
 // A rounded rectangle, joined by a square left and/or right half.
 struct ShapeRegionParts {

@@ -33,21 +33,21 @@ TEST(BodyPlan, MiddleRowIsHalfTheHeightRoundedToEven) {
 }
 
 TEST(BodyPlan, NormalBodyFromTheBackColour) {
-    const BodyPlan plan = PlanBody(kStateNormal, false, Palette230(), 23);
+    const BodyPlan plan = PlanBody(StateNormal, false, Palette230(), 23);
     EXPECT_FALSE(plan.fill);
     EXPECT_FALSE(plan.shadowLines);
     EXPECT_EQ(plan.bands, (std::vector<GradientBand>{{Grey(250), Grey(235), 2, 12}, {Grey(230), Grey(204), 12, 21}}));
 }
 
 TEST(BodyPlan, HotBodyIsPaleBlue) {
-    const BodyPlan plan = PlanBody(kStateHot, false, Palette230(), 25);
+    const BodyPlan plan = PlanBody(StateHot, false, Palette230(), 25);
     EXPECT_FALSE(plan.fill);
     EXPECT_EQ(plan.bands, (std::vector<GradientBand>{{MakeRgb(234, 246, 253), MakeRgb(217, 240, 252), 2, 12},
                                                      {MakeRgb(190, 230, 253), MakeRgb(167, 217, 245), 12, 23}}));
 }
 
 TEST(BodyPlan, CheckedLookIsOneBandOverTheWholeHeightInNormalAndHot) {
-    for (std::int32_t state : {kStateNormal, kStateHot}) {
+    for (std::int32_t state : {StateNormal, StateHot}) {
         const BodyPlan plan = PlanBody(state, true, Palette230(), 23);
         EXPECT_FALSE(plan.fill);
         EXPECT_EQ(plan.bands, (std::vector<GradientBand>{{Grey(204), Grey(242), 0, 22}})) << state;
@@ -56,7 +56,7 @@ TEST(BodyPlan, CheckedLookIsOneBandOverTheWholeHeightInNormalAndHot) {
 
 TEST(BodyPlan, PressedBodyFillsThenBandsThenShadow) {
     for (bool value : {false, true}) {
-        const BodyPlan plan = PlanBody(kStateDown, value, Palette230(), 23);
+        const BodyPlan plan = PlanBody(StateDown, value, Palette230(), 23);
         EXPECT_EQ(plan.fill, MakeRgb(196, 229, 246));
         EXPECT_EQ(plan.bands, (std::vector<GradientBand>{{MakeRgb(229, 244, 252), MakeRgb(196, 229, 246), 2, 12},
                                                          {MakeRgb(152, 209, 239), MakeRgb(104, 179, 219), 12, 21}}));
@@ -65,7 +65,7 @@ TEST(BodyPlan, PressedBodyFillsThenBandsThenShadow) {
 }
 
 TEST(BodyPlan, DisabledBodyIsTheFadedBackColour) {
-    const BodyPlan plan = PlanBody(kStateDisabled, true, Palette230(), 23);
+    const BodyPlan plan = PlanBody(StateDisabled, true, Palette230(), 23);
     EXPECT_EQ(plan.fill, Grey(250));
     EXPECT_TRUE(plan.bands.empty());
     EXPECT_FALSE(plan.shadowLines);
@@ -79,11 +79,11 @@ TEST(BodyPlan, UnknownStatePaintsNoBody) {
 }
 
 TEST(BodyState, OnlyAnEnabledCheckedToggleThatIsPressedShowsTheNormalBody) {
-    EXPECT_EQ(BodyStateFor(kStateDown, true, true, true), kStateNormal);
-    EXPECT_EQ(BodyStateFor(kStateDown, false, true, true), kStateDown);
-    EXPECT_EQ(BodyStateFor(kStateDown, true, false, true), kStateDown);
-    EXPECT_EQ(BodyStateFor(kStateDown, true, true, false), kStateDown);
-    EXPECT_EQ(BodyStateFor(kStateHot, true, true, true), kStateHot);
+    EXPECT_EQ(BodyStateFor(StateDown, true, true, true), StateNormal);
+    EXPECT_EQ(BodyStateFor(StateDown, false, true, true), StateDown);
+    EXPECT_EQ(BodyStateFor(StateDown, true, false, true), StateDown);
+    EXPECT_EQ(BodyStateFor(StateDown, true, true, false), StateDown);
+    EXPECT_EQ(BodyStateFor(StateHot, true, true, true), StateHot);
 }
 
 const Rgb kBlue = MakeRgb(60, 127, 177);
@@ -101,15 +101,15 @@ FrameInputs Inputs(std::int32_t state) {
 }
 
 TEST(FramePlan, PlainStates) {
-    EXPECT_EQ(PlanFrame(Inputs(kStateNormal)), (FramePlan{kGrey, kWhite}));
-    EXPECT_EQ(PlanFrame(Inputs(kStateHot)), (FramePlan{kBlue, kWhite}));
-    EXPECT_EQ(PlanFrame(Inputs(kStateDown)), (FramePlan{kDark, std::nullopt}));
-    EXPECT_EQ(PlanFrame(Inputs(kStateDisabled)), (FramePlan{kDisabledGrey, std::nullopt}));
+    EXPECT_EQ(PlanFrame(Inputs(StateNormal)), (FramePlan{kGrey, kWhite}));
+    EXPECT_EQ(PlanFrame(Inputs(StateHot)), (FramePlan{kBlue, kWhite}));
+    EXPECT_EQ(PlanFrame(Inputs(StateDown)), (FramePlan{kDark, std::nullopt}));
+    EXPECT_EQ(PlanFrame(Inputs(StateDisabled)), (FramePlan{kDisabledGrey, std::nullopt}));
     EXPECT_EQ(PlanFrame(Inputs(9)), (FramePlan{kGrey, kWhite}));
 }
 
 TEST(FramePlan, FocusAndDefaultMarkingOnlyWhileTheParentIsActive) {
-    FrameInputs in = Inputs(kStateNormal);
+    FrameInputs in = Inputs(StateNormal);
     in.hasFocus = true;
     EXPECT_EQ(PlanFrame(in), (FramePlan{kBlue, kCyan}));
     in.hasFocus = false;
@@ -122,23 +122,23 @@ TEST(FramePlan, FocusAndDefaultMarkingOnlyWhileTheParentIsActive) {
 }
 
 TEST(FramePlan, HotAndPressedWinOverTheFocusMarking) {
-    FrameInputs hot = Inputs(kStateHot);
+    FrameInputs hot = Inputs(StateHot);
     hot.hasFocus = true;
     EXPECT_EQ(PlanFrame(hot), (FramePlan{kBlue, kWhite}));
-    FrameInputs down = Inputs(kStateDown);
+    FrameInputs down = Inputs(StateDown);
     down.hasFocus = true;
     down.isDefault = true;
     EXPECT_EQ(PlanFrame(down), (FramePlan{kDark, std::nullopt}));
 }
 
 TEST(FramePlan, DisabledWinsOverEverything) {
-    FrameInputs in = Inputs(kStateDisabled);
+    FrameInputs in = Inputs(StateDisabled);
     in.hasFocus = in.isMouseHeld = true;
     EXPECT_EQ(PlanFrame(in), (FramePlan{kDisabledGrey, std::nullopt}));
 }
 
 TEST(FramePlan, HeldWithTheCursorOutsideLooksHot) {
-    FrameInputs in = Inputs(kStateNormal);
+    FrameInputs in = Inputs(StateNormal);
     in.isMouseHeld = true;
     EXPECT_EQ(PlanFrame(in), (FramePlan{kBlue, kWhite}));
     in.isMouseOver = true;
@@ -147,15 +147,15 @@ TEST(FramePlan, HeldWithTheCursorOutsideLooksHot) {
 
 TEST(FramePlan, CheckedPressUsesThePressedOutlineUnlessHeldOutside) {
     // A pressed checked toggle paints the normal body but keeps state StateDown.
-    FrameInputs in = Inputs(kStateDown);
-    in.body = kStateNormal;
+    FrameInputs in = Inputs(StateDown);
+    in.body = StateNormal;
     in.isMouseHeld = true;
     in.isMouseOver = true;
     EXPECT_EQ(PlanFrame(in), (FramePlan{kDark, std::nullopt}));
     in.isMouseOver = false;
     EXPECT_EQ(PlanFrame(in), (FramePlan{kBlue, kWhite}));
     // With the pressed body itself the held-outside rule does not apply.
-    in.body = kStateDown;
+    in.body = StateDown;
     EXPECT_EQ(PlanFrame(in), (FramePlan{kDark, std::nullopt}));
 }
 

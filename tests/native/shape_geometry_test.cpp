@@ -32,7 +32,7 @@ TEST(LineEnds, DiagonalLinesAreLeftAlone) {
 }
 
 TEST(ShapeRegion, RoundedIsTheRoundRectOneBeyondTheClientArea) {
-    const ShapeRegionParts parts = ShapeRegionFor(kShapeRounded, 97, 25, 3, 3);
+    const ShapeRegionParts parts = ShapeRegionFor(ShapeRounded, 97, 25, 3, 3);
     EXPECT_EQ(parts.rounded, (PixelRect{0, 0, 98, 26}));
     EXPECT_EQ(parts.ellipseWidth, 3);
     EXPECT_EQ(parts.ellipseHeight, 3);
@@ -42,23 +42,23 @@ TEST(ShapeRegion, RoundedIsTheRoundRectOneBeyondTheClientArea) {
 
 TEST(ShapeRegion, SquareLeftCoversColumnsUpToHalfTheWidthRoundedToEven) {
     // 73 / 2 = 36.5 goes to 36: columns 0 to 35.
-    const ShapeRegionParts parts = ShapeRegionFor(kShapeSquareLeft, 73, 23, 3, 3);
+    const ShapeRegionParts parts = ShapeRegionFor(ShapeSquareLeft, 73, 23, 3, 3);
     ASSERT_TRUE(parts.squareLeft);
     EXPECT_EQ(*parts.squareLeft, (PixelRect{0, 0, 36, 24}));
     EXPECT_FALSE(parts.squareRight);
     // 75 / 2 = 37.5 goes to 38.
-    EXPECT_EQ(*ShapeRegionFor(kShapeSquareLeft, 75, 23, 3, 3).squareLeft, (PixelRect{0, 0, 38, 24}));
+    EXPECT_EQ(*ShapeRegionFor(ShapeSquareLeft, 75, 23, 3, 3).squareLeft, (PixelRect{0, 0, 38, 24}));
 }
 
 TEST(ShapeRegion, SquareRightStartsAtTheHalf) {
-    const ShapeRegionParts parts = ShapeRegionFor(kShapeSquareRight, 73, 23, 3, 3);
+    const ShapeRegionParts parts = ShapeRegionFor(ShapeSquareRight, 73, 23, 3, 3);
     EXPECT_FALSE(parts.squareLeft);
     ASSERT_TRUE(parts.squareRight);
     EXPECT_EQ(*parts.squareRight, (PixelRect{36, 0, 74, 24}));
 }
 
 TEST(ShapeRegion, SquareHasBothHalves) {
-    const ShapeRegionParts parts = ShapeRegionFor(kShapeSquare, 97, 25, 3, 3);
+    const ShapeRegionParts parts = ShapeRegionFor(ShapeSquare, 97, 25, 3, 3);
     ASSERT_TRUE(parts.squareLeft && parts.squareRight);
     EXPECT_EQ(*parts.squareLeft, (PixelRect{0, 0, 48, 26}));   // 48.5 -> 48
     EXPECT_EQ(*parts.squareRight, (PixelRect{48, 0, 98, 26}));
@@ -78,10 +78,10 @@ TEST(CornerPixels, ByShape) {
     const Points right{{71, 1}, {71, 21}};
     Points both = left;
     both.insert(both.end(), right.begin(), right.end());
-    EXPECT_EQ(CornerPixelsFor(kShapeRounded, 73, 23), both);
-    EXPECT_EQ(CornerPixelsFor(kShapeSquareLeft, 73, 23), right);
-    EXPECT_EQ(CornerPixelsFor(kShapeSquareRight, 73, 23), left);
-    EXPECT_EQ(CornerPixelsFor(kShapeSquare, 73, 23), Points{});
+    EXPECT_EQ(CornerPixelsFor(ShapeRounded, 73, 23), both);
+    EXPECT_EQ(CornerPixelsFor(ShapeSquareLeft, 73, 23), right);
+    EXPECT_EQ(CornerPixelsFor(ShapeSquareRight, 73, 23), left);
+    EXPECT_EQ(CornerPixelsFor(ShapeSquare, 73, 23), Points{});
     EXPECT_EQ(CornerPixelsFor(9, 73, 23), both);
 }
 

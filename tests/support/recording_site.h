@@ -15,7 +15,7 @@ class RecordingSite : public platform::ControlSite {
 public:
     std::wstring displayName = L"btnPush";
     platform::FontDescription font{L"MS Sans Serif", 8.25f};
-    std::uint32_t foreColor = 0x80000012;
+    std::uint32_t foreColor = platform::kButtonTextColor;
     bool userMode = true;
     bool displayAsDefault = false;
     std::vector<platform::ParentLink> parents;

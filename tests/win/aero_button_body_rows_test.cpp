@@ -14,6 +14,7 @@ namespace {
 
 using namespace aerobutton;
 using namespace testing_support;
+using testing_support::kWhite;  // the pixel, not the drawing colour
 
 // Rows 2 to 11 of the upper band and 12 to 20 (or 21) of the lower band, at H = 23.
 const Pixels kNormalUpper = Greys({248, 246, 245, 244, 243, 241, 240, 239, 238, 236});

@@ -14,6 +14,7 @@ namespace {
 
 using namespace aerobutton;
 using namespace testing_support;
+using testing_support::kWhite;  // the pixel, not the drawing colour
 
 constexpr COLORREF kMarker = RGB(255, 0, 255);
 

@@ -119,7 +119,7 @@ Palette Palette230() { return ComputePalette(RGB(230, 230, 230), RGB(0, 0, 0), R
 
 TEST(PaintBody, NormalBodyRowsWithTheSharedMiddleRow) {
     DibSurface surface(kW, kH, kGround);
-    PaintBody({surface.dc(), kW, kH}, PlanBody(kStateNormal, false, Palette230(), kH));
+    PaintBody({surface.dc(), kW, kH}, PlanBody(StateNormal, false, Palette230(), kH));
     std::vector<COLORREF> expected{kGround, kGround};
     for (COLORREF c : Greys({248, 246, 245, 244, 243, 241, 240, 239, 238, 236})) expected.push_back(c);
     for (COLORREF c : Greys({220, 219, 219, 218, 217, 214, 212, 209, 207, 204})) expected.push_back(c);
@@ -129,7 +129,7 @@ TEST(PaintBody, NormalBodyRowsWithTheSharedMiddleRow) {
 
 TEST(PaintBody, PressedBodyShadowLinesRunToTheLastRow) {
     DibSurface surface(kW, kH + 2, kGround);
-    PaintBody({surface.dc(), kW, kH}, PlanBody(kStateDown, false, Palette230(), kH));
+    PaintBody({surface.dc(), kW, kH}, PlanBody(StateDown, false, Palette230(), kH));
     const COLORREF shadow = RGB(158, 176, 186);
     EXPECT_EQ(surface.Column(1, 1, kH - 1), Repeat(shadow, kH - 1));
     EXPECT_EQ(surface.Column(kW - 2, 1, kH - 1), Repeat(shadow, kH - 1));
@@ -148,7 +148,7 @@ TEST(PaintBody, PressedBodyShadowLinesRunToTheLastRow) {
 
 TEST(PaintBody, DisabledBodyIsOneFill) {
     DibSurface surface(kW, kH, kGround);
-    PaintBody({surface.dc(), kW, kH}, PlanBody(kStateDisabled, false, Palette230(), kH));
+    PaintBody({surface.dc(), kW, kH}, PlanBody(StateDisabled, false, Palette230(), kH));
     for (int y : {0, 11, 22}) EXPECT_EQ(surface.Row(y, 0, kW - 1), Repeat(RGB(250, 250, 250), kW)) << y;
 }
 
@@ -156,7 +156,7 @@ TEST(PaintFrame, OutlineInnerFrameAndCornerPixels) {
     DibSurface surface(kW, kH, kGround);
     const COLORREF outline = RGB(112, 112, 112);
     const COLORREF inner = RGB(255, 255, 255);
-    PaintFrame({surface.dc(), kW, kH}, FramePlan{outline, inner}, kShapeRounded);
+    PaintFrame({surface.dc(), kW, kH}, FramePlan{outline, inner}, ShapeRounded);
     EXPECT_EQ(surface.Row(0, 0, kW - 1), Repeat(outline, kW));
     EXPECT_EQ(surface.Row(kH - 1, 0, kW - 1), Repeat(outline, kW));
     EXPECT_EQ(surface.Column(0, 0, kH - 1), Repeat(outline, kH));
@@ -170,7 +170,7 @@ TEST(PaintFrame, OutlineInnerFrameAndCornerPixels) {
 TEST(PaintFrame, SquareLeftSetsOnlyTheRightCornerPixels) {
     DibSurface surface(kW, kH, kGround);
     const COLORREF outline = RGB(44, 98, 139);
-    PaintFrame({surface.dc(), kW, kH}, FramePlan{outline, std::nullopt}, kShapeSquareLeft);
+    PaintFrame({surface.dc(), kW, kH}, FramePlan{outline, std::nullopt}, ShapeSquareLeft);
     EXPECT_EQ(surface.At(1, 1), kGround);
     EXPECT_EQ(surface.At(1, kH - 2), kGround);
     EXPECT_EQ(surface.At(kW - 2, 1), outline);
@@ -180,7 +180,7 @@ TEST(PaintFrame, SquareLeftSetsOnlyTheRightCornerPixels) {
 
 TEST(PaintFrame, SquareSetsNoCornerPixels) {
     DibSurface surface(kW, kH, kGround);
-    PaintFrame({surface.dc(), kW, kH}, FramePlan{kInk, std::nullopt}, kShapeSquare);
+    PaintFrame({surface.dc(), kW, kH}, FramePlan{kInk, std::nullopt}, ShapeSquare);
     for (auto [x, y] : {std::pair{1, 1}, {1, kH - 2}, {kW - 2, 1}, {kW - 2, kH - 2}}) EXPECT_EQ(surface.At(x, y), kGround);
 }
 
@@ -204,15 +204,15 @@ Corners CornersOf(int shape, int width, int height) {
 }
 
 TEST(WindowRegion, CornerPixelsInsideTheRegionByShape) {
-    EXPECT_EQ(CornersOf(kShapeRounded, 73, 23), (Corners{false, false, false, false}));
-    EXPECT_EQ(CornersOf(kShapeSquareLeft, 73, 23), (Corners{true, true, false, false}));
-    EXPECT_EQ(CornersOf(kShapeSquareRight, 73, 23), (Corners{false, false, true, true}));
-    EXPECT_EQ(CornersOf(kShapeSquare, 73, 23), (Corners{true, true, true, true}));
+    EXPECT_EQ(CornersOf(ShapeRounded, 73, 23), (Corners{false, false, false, false}));
+    EXPECT_EQ(CornersOf(ShapeSquareLeft, 73, 23), (Corners{true, true, false, false}));
+    EXPECT_EQ(CornersOf(ShapeSquareRight, 73, 23), (Corners{false, false, true, true}));
+    EXPECT_EQ(CornersOf(ShapeSquare, 73, 23), (Corners{true, true, true, true}));
 }
 
 TEST(WindowRegion, RoundedRegionKeepsTheWholeClientAreaButTheCorners) {
     PlainWindow window(73, 23);
-    ApplyShapeRegion(window.hwnd(), kShapeRounded, 73, 23, 3, 3);
+    ApplyShapeRegion(window.hwnd(), ShapeRounded, 73, 23, 3, 3);
     // The 3 x 3 ellipses cut one pixel at each corner; the edges next to it stay.
     EXPECT_TRUE(InRegion(window.hwnd(), 1, 0));
     EXPECT_TRUE(InRegion(window.hwnd(), 0, 1));
@@ -225,7 +225,7 @@ TEST(WindowRegion, SquareLeftIsSquareUpToColumn35) {
     // With W = 73 the square half spans columns 0 to 35: its bottom-left corner is kept, and
     // the rounded part alone (without the square half) would cut it.
     PlainWindow window(73, 23);
-    ApplyShapeRegion(window.hwnd(), kShapeSquareLeft, 73, 23, 3, 3);
+    ApplyShapeRegion(window.hwnd(), ShapeSquareLeft, 73, 23, 3, 3);
     for (int x : {0, 35}) {
         EXPECT_TRUE(InRegion(window.hwnd(), x, 0)) << x;
         EXPECT_TRUE(InRegion(window.hwnd(), x, 22)) << x;

@@ -12,7 +12,7 @@ void PrintLine(const std::string& line) {
 
 void ConfigureLabHost(platform::ControlHost& host, bool userMode) {
     host.ambientFont = {L"MS Sans Serif", 8.25f};
-    host.ambientForeColor = 0x80000012;
+    host.ambientForeColor = platform::kButtonTextColor;
     host.userMode = userMode;
 }
 
