@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/ignoring_case.h"
+
 namespace platform {
 
 namespace {
@@ -154,15 +156,6 @@ void ExactDecimal(std::uint64_t mantissa, int exponent, std::string& digits, int
         shift = exponent;
     }
     digits = DecimalDigits(std::move(number));
-}
-
-bool EqualsIgnoringCase(std::wstring_view text, std::string_view lower) {
-    if (text.size() != lower.size()) return false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const wchar_t c = text[i] >= L'A' && text[i] <= L'Z' ? static_cast<wchar_t>(text[i] - L'A' + L'a') : text[i];
-        if (c != static_cast<wchar_t>(lower[i])) return false;
-    }
-    return true;
 }
 
 bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }

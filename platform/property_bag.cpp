@@ -1,15 +1,8 @@
 #include "platform/property_bag.h"
 
-#include <cwctype>
+#include "platform/ignoring_case.h"
 
 namespace platform {
-
-bool KeysMatch(std::wstring_view a, std::wstring_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::towlower(a[i]) != std::towlower(b[i])) return false;
-    return true;
-}
 
 PropertyBag::PropertyBag(std::initializer_list<std::pair<std::wstring, Variant>> stored) {
     for (const auto& [key, value] : stored) WriteProperty(key, value, Empty{});
@@ -17,7 +10,7 @@ PropertyBag::PropertyBag(std::initializer_list<std::pair<std::wstring, Variant>>
 
 const PropertyBag::Entry* PropertyBag::Find(std::wstring_view key) const {
     for (const auto& entry : entries_)
-        if (KeysMatch(entry.key, key)) return &entry;
+        if (EqualsIgnoringCase(entry.key, key)) return &entry;
     return nullptr;
 }
 
@@ -28,7 +21,7 @@ Variant PropertyBag::ReadProperty(std::wstring_view key, const Variant& defaultV
 
 void PropertyBag::WriteProperty(std::wstring_view key, Variant value, Variant defaultValue) {
     for (auto& entry : entries_) {
-        if (KeysMatch(entry.key, key)) {
+        if (EqualsIgnoringCase(entry.key, key)) {
             entry.value = std::move(value);
             entry.defaultValue = std::move(defaultValue);
             return;

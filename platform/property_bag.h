@@ -38,7 +38,4 @@ private:
     std::vector<Entry> entries_;
 };
 
-// Key comparison of property bags: equal when equal after lower-casing each character.
-bool KeysMatch(std::wstring_view a, std::wstring_view b);
-
 }  // namespace platform

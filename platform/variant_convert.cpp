@@ -4,6 +4,7 @@
 #include <cwctype>
 #include <limits>
 
+#include "platform/ignoring_case.h"
 #include "platform/number_text.h"
 #include "platform/rounding.h"
 
@@ -20,13 +21,6 @@ std::wstring Trim(const std::wstring& text) {
     while (first < last && std::iswspace(text[first])) ++first;
     while (last > first && std::iswspace(text[last - 1])) --last;
     return text.substr(first, last - first);
-}
-
-bool EqualsIgnoringCase(const std::wstring& a, const wchar_t* b) {
-    size_t i = 0;
-    for (; i < a.size() && b[i]; ++i)
-        if (std::towlower(a[i]) != std::towlower(b[i])) return false;
-    return i == a.size() && !b[i];
 }
 
 // Numeric text: decimal with optional sign, fraction and exponent, or hexadecimal after

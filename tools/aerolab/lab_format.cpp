@@ -1,22 +1,16 @@
 #include "tools/aerolab/lab_format.h"
 
-#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
 
+#include "platform/ignoring_case.h"
+
 namespace aerolab {
 
 namespace {
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    }
-    return true;
-}
+using platform::EqualsIgnoringCase;
 }  // namespace
 
 std::optional<std::int32_t> ParseInt32(std::string_view text) {

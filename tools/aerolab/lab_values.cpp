@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "platform/control_error.h"
+#include "platform/ignoring_case.h"
 #include "platform/picture_file.h"
 #include "platform/variant_convert.h"
 #include "tools/aerolab/lab_format.h"
@@ -16,8 +17,6 @@ using platform::FontDescription;
 using platform::Variant;
 
 namespace {
-
-bool SameIgnoringCase(std::wstring_view a, std::wstring_view b) { return platform::KeysMatch(a, b); }
 
 [[noreturn]] void Bad(const std::string& what, std::string_view text, const char* expected) {
     throw BadArgument(what + ": \"" + std::string(text) + "\" is not " + expected);
@@ -131,7 +130,7 @@ const std::vector<BagKey>& BagKeys() {
 
 const BagKey* FindBagKey(std::wstring_view name) {
     for (const auto& key : BagKeys()) {
-        if (SameIgnoringCase(key.key, name)) return &key;
+        if (platform::EqualsIgnoringCase(key.key, name)) return &key;
     }
     return nullptr;
 }
@@ -218,7 +217,7 @@ const std::vector<PublicProperty>& PublicProperties() {
 
 const PublicProperty* FindPublicProperty(std::wstring_view name) {
     for (const auto& property : PublicProperties()) {
-        if (SameIgnoringCase(property.name, name)) return &property;
+        if (platform::EqualsIgnoringCase(property.name, name)) return &property;
     }
     return nullptr;
 }
