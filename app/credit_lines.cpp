@@ -1,3 +1,4 @@
+// The credits text: the table of lines with their weights, as the panel shows them.
 #include "app/credit_lines.h"
 
 #include "app/home_page.h"

@@ -1,3 +1,4 @@
+// The credits scroller's stepping: where the block stands after a tick, and when it starts again.
 #include "app/credit_scroll.h"
 
 #include "platform/rounding.h"

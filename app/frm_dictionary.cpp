@@ -1,3 +1,4 @@
+// The main window: its stored controls created in order, its load, and its buttons' clicks.
 #include "app/frm_dictionary.h"
 
 #include "app/credit_scroll.h"

@@ -1,3 +1,4 @@
+// Opening the maker's home page through the shell, and the message box when that cannot be done.
 #include "app/launcher.h"
 
 #include <shellapi.h>

@@ -6,6 +6,13 @@
 // file of them is never linked. They throw the library's string-free exception types where
 // it has one, and otherwise an exception carrying the library's own (literal) message;
 // handlers for std::exception, std::bad_alloc and (...) catch them as before.
+//
+// What ties this to the compiler: the names and signatures are those libstdc++ declares in
+// <bits/functexcept.h> for GCC 12 (Debian's MinGW-w64 g++ 12.2). A later library that adds a
+// helper the code calls links the library's own file of them again: nothing breaks, but the
+// program grows by the 91 KB this saves (bench/RESULTS.md), which the size check of
+// `make bench` shows. One whose signature changed fails to link with a duplicate definition.
+// tests/win/library_throws_test.cpp checks that each request still throws what it should.
 #include <cstdarg>
 #include <exception>
 #include <new>

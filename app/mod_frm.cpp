@@ -1,3 +1,4 @@
+// The main window's form helpers: the title painted on the skin, the rounded region, dragging by the body.
 #include "app/mod_frm.h"
 
 #include <string>

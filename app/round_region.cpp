@@ -1,3 +1,4 @@
+// The arithmetic of the main window's rounded region: the box it spans, from twips to pixels.
 #include "app/round_region.h"
 
 #include "platform/rounding.h"

@@ -1,3 +1,4 @@
+// The Apply action: WaitToKillServiceTimeout written to the registry, and the box that says how it went.
 #include "app/shutdown_tweak.h"
 
 #include <string>

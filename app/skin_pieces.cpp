@@ -1,3 +1,4 @@
+// Where each piece of the skin atlas lies and where it goes on the main window.
 #include "app/skin_pieces.h"
 
 namespace app {

@@ -1,3 +1,4 @@
+// Wide text to the system's ANSI code page, for the calls that take narrow text.
 #include "platform/ansi_text.h"
 
 #include <windows.h>

@@ -1,3 +1,4 @@
+// A window's persistent back image: a 24-bit DIB section in its own memory DC, grown as needed.
 #include "platform/back_image.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The form's side of hosted controls: a site per control, ambient properties, access keys, default and cancel.
 #include "platform/control_host.h"
 
 #include "platform/message_loop.h"

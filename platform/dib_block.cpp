@@ -1,3 +1,4 @@
+// A 32-bit DIB section selected into its own memory DC, for drawing and reading pixels back.
 #include "platform/dib_block.h"
 
 namespace platform {

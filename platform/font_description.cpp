@@ -1,3 +1,4 @@
+// Fonts made from their descriptions (face, size in points, attributes) at the screen's dots per inch.
 #include "platform/font_description.h"
 
 #include "platform/rounding.h"

@@ -1,3 +1,4 @@
+// A top-level form: created centred on the screen, sized in twips, focus moved in tab order.
 #include "platform/form.h"
 
 #include "platform/control_host.h"

@@ -1,3 +1,4 @@
+// A surface that shows images and routes mouse input and tooltips to them (forms and picture boxes).
 #include "platform/image_surface.h"
 
 #include <commctrl.h>

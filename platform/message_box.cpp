@@ -1,3 +1,4 @@
+// Modal message boxes, and the hook that lets tests answer them.
 #include "platform/message_box.h"
 
 #include <utility>

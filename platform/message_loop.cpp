@@ -1,3 +1,4 @@
+// The message loop: pre-translation by the root window, dialog navigation, and pending messages processed.
 #include "platform/message_loop.h"
 
 #include <windows.h>

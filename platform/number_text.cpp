@@ -2,6 +2,13 @@
 // those of m * 2^e (e >= 0), or of m * 5^-e with the point moved -e places. Reading works the
 // other way: the digits D and their power of ten give an exact quotient whose 55 leading bits
 // and remainder decide the rounding. No floating-point step is involved, so nothing misrounds.
+//
+// Why not the C library's printf and strtod: their engines (with locale and wide-stream
+// support) were 35 KB of the 32-bit program (347 KB -> 312 KB when this replaced them, at
+// the time the program was not yet stripped), and the program needs only the shortest and
+// general forms of a double and decimal reading. The results are checked against glibc's
+// natively (tests/native/number_text_test.cpp) and by a fuzz target, so any difference from
+// the C library's output is a test failure, not a choice.
 #include "platform/number_text.h"
 
 #include <algorithm>

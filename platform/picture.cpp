@@ -1,3 +1,4 @@
+// Pictures: bitmaps and icons, from resources or handles, with their sizes in pixels and himetric.
 #include "platform/picture.h"
 
 #include <cstddef>

@@ -1,3 +1,4 @@
+// Reading .bmp and .ico files into pictures, refusing what is corrupt or truncated.
 #include "platform/picture_file.h"
 
 #include <cstring>

@@ -1,3 +1,4 @@
+// A property bag: named values with their defaults, in the order they were written.
 #include "platform/property_bag.h"
 
 #include "platform/ignoring_case.h"

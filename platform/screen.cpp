@@ -1,3 +1,4 @@
+// The screen's dots per inch, asked once, and twips per pixel from them.
 #include "platform/screen.h"
 
 #include <windows.h>

@@ -1,3 +1,4 @@
+// A drawing surface window: painted from its back image, in pixels or twips, with its colours and font.
 #include "platform/surface_window.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// Thread timers that call back a function of ours, found by the system's timer id.
 #include "platform/timer.h"
 
 #include <vector>

@@ -1,3 +1,4 @@
+// Conversions of variants to integers, floats, text and booleans, as the stored properties need them.
 #include "platform/variant_convert.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// The button's window: its drawing surface, pointer and enabled state, and its input turned into notifications.
 #include "controls/aerobutton/button_surface.h"
 
 #include "controls/aerobutton/enumerations.h"
