@@ -15,7 +15,6 @@ namespace app {
 
 namespace {
 // Fixed single border with a title bar; the region cuts both away at start-up.
-constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr COLORREF kCreditsBackColor = RGB(211, 211, 211);
 
 int TwipsToPixelsX(int twips) { return platform::RoundHalfEven(static_cast<double>(twips) / platform::TwipsPerPixelX()); }
@@ -42,7 +41,7 @@ platform::FontDescription StoredButtonFont() {
 }  // namespace
 
 FrmDictionary::FrmDictionary() {
-    CreateForm(layout::kStoredCaption, kFormStyle, TwipsToPixelsX(static_cast<int>(layout::kOuterWidthTwips)),
+    CreateForm(layout::kStoredCaption, platform::kFormStyle, TwipsToPixelsX(static_cast<int>(layout::kOuterWidthTwips)),
                TwipsToPixelsY(static_cast<int>(layout::kOuterHeightTwips)));
     CreateControls();
     mouse.move = [this](const platform::MouseEvent& event) { Form_MouseMove(event); };

@@ -10,6 +10,10 @@
 
 namespace platform {
 
+// The style of the program's and the workbench's forms: a caption with the system menu and a
+// minimise box, child windows clipped out of the form's own painting.
+inline constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+
 class Form : public ImageSurface {
 public:
     // Ends the message loop when the form is destroyed.

@@ -16,38 +16,10 @@ void ConfigureLabHost(platform::ControlHost& host, bool userMode) {
     host.userMode = userMode;
 }
 
-namespace {
-LRESULT CALLBACK LabFormProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_CLOSE) {
-        PostQuitMessage(0);
-        return 0;
-    }
-    return DefWindowProcW(hwnd, message, wParam, lParam);
-}
-}  // namespace
-
 LabForm::LabForm(const wchar_t* title, int clientWidth, int clientHeight) {
-    static const ATOM atom = [] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = LabFormProcedure;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-        wc.lpszClassName = L"AeroLabForm";
-        return RegisterClassExW(&wc);
-    }();
-    (void)atom;  // a failed registration shows as a failed creation below
-    RECT rect{0, 0, clientWidth, clientHeight};
-    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-    AdjustWindowRectEx(&rect, style, FALSE, 0);
-    hwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, L"AeroLabForm", title, style, CW_USEDEFAULT, CW_USEDEFAULT,
-                            rect.right - rect.left, rect.bottom - rect.top, nullptr, nullptr,
-                            GetModuleHandleW(nullptr), nullptr);
-}
-
-LabForm::~LabForm() {
-    if (hwnd_) DestroyWindow(hwnd_);
+    RECT outer{0, 0, clientWidth, clientHeight};
+    AdjustWindowRectEx(&outer, platform::kFormStyle, FALSE, 0);
+    CreateForm(title, platform::kFormStyle, outer.right - outer.left, outer.bottom - outer.top);
 }
 
 }  // namespace aerolab

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/control_host.h"
+#include "platform/form.h"
 
 namespace aerolab {
 
@@ -14,17 +15,10 @@ namespace aerolab {
 // the system's button text, run or design mode as asked.
 void ConfigureLabHost(platform::ControlHost& host, bool userMode);
 
-// A top-level window for the buttons; invisible unless shown.
-class LabForm {
+// The workbench's form for the buttons, of the given client size; invisible unless shown.
+class LabForm : public platform::Form {
 public:
     LabForm(const wchar_t* title, int clientWidth, int clientHeight);
-    ~LabForm();
-    LabForm(const LabForm&) = delete;
-    LabForm& operator=(const LabForm&) = delete;
-    HWND hwnd() const { return hwnd_; }
-
-private:
-    HWND hwnd_ = nullptr;
 };
 
 // Writes one line to standard output and flushes it.

@@ -19,17 +19,6 @@ namespace aerolab {
 
 namespace {
 
-class LabWindow : public platform::Form {
-public:
-    LabWindow() {
-        RECT outer{0, 0, 260, 170};
-        const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-        AdjustWindowRectEx(&outer, style, FALSE, 0);
-        CreateForm(L"AeroButton Lab", style, outer.right - outer.left, outer.bottom - outer.top);
-        SetQuitOnUnload(true);
-    }
-};
-
 std::string EventArguments(const platform::ControlEvent& event) {
     std::string out;
     for (const auto& argument : event.arguments) {
@@ -63,7 +52,8 @@ int RunWindow(const Arguments& args) {
         AddBagArgument(pushBag, argument);
     }
 
-    LabWindow window;
+    LabForm window(L"AeroButton Lab", 260, 170);
+    window.SetQuitOnUnload(true);
     platform::ControlHost host(window.hwnd());
     ConfigureLabHost(host, true);
     window.preTranslate = [&host](const MSG& message) { return host.PreTranslate(message); };
