@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "platform/gdi_owner.h"
+#include "platform/rounding.h"
 #include "platform/twips.h"
 
 namespace platform {
@@ -31,5 +32,8 @@ int ScreenDotsPerInchY() {
 
 int TwipsPerPixelX() { return TwipsPerPixelAt(ScreenDotsPerInchX()); }
 int TwipsPerPixelY() { return TwipsPerPixelAt(ScreenDotsPerInchY()); }
+
+int TwipsToPixelsX(double twips) { return RoundHalfEven(twips / TwipsPerPixelX()); }
+int TwipsToPixelsY(double twips) { return RoundHalfEven(twips / TwipsPerPixelY()); }
 
 }  // namespace platform

@@ -11,4 +11,9 @@ int ScreenDotsPerInchY();
 int TwipsPerPixelX();
 int TwipsPerPixelY();
 
+// Twips on the screen as whole pixels, rounded half to even: the one conversion of sizes and
+// positions given in twips.
+int TwipsToPixelsX(double twips);
+int TwipsToPixelsY(double twips);
+
 }  // namespace platform
