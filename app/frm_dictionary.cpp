@@ -7,7 +7,6 @@
 #include "app/main_window_layout.h"
 #include "app/mod_frm.h"
 #include "app/shutdown_tweak.h"
-#include "platform/rounding.h"
 #include "platform/screen.h"
 #include "resources/resource_ids.h"
 
@@ -17,8 +16,8 @@ namespace {
 // Fixed single border with a title bar; the region cuts both away at start-up.
 constexpr COLORREF kCreditsBackColor = RGB(211, 211, 211);
 
-int TwipsToPixelsX(int twips) { return platform::RoundHalfEven(static_cast<double>(twips) / platform::TwipsPerPixelX()); }
-int TwipsToPixelsY(int twips) { return platform::RoundHalfEven(static_cast<double>(twips) / platform::TwipsPerPixelY()); }
+using platform::TwipsToPixelsX;
+using platform::TwipsToPixelsY;
 
 RECT PixelRect(const layout::TwipsRect& r) {
     const int left = TwipsToPixelsX(r.left);
@@ -41,13 +40,11 @@ platform::FontDescription StoredButtonFont() {
 }  // namespace
 
 FrmDictionary::FrmDictionary() {
-    CreateForm(layout::kStoredCaption, platform::kFormStyle, TwipsToPixelsX(static_cast<int>(layout::kOuterWidthTwips)),
-               TwipsToPixelsY(static_cast<int>(layout::kOuterHeightTwips)));
+    CreateForm(layout::kStoredCaption, platform::kFormStyle, TwipsToPixelsX(layout::kOuterWidthTwips),
+               TwipsToPixelsY(layout::kOuterHeightTwips));
     CreateControls();
     mouse.move = [this](const platform::MouseEvent& event) { Form_MouseMove(event); };
 }
-
-FrmDictionary::~FrmDictionary() { Destroy(); }
 
 void FrmDictionary::CreateControls() {
     // Created in the stored order; the tab indexes, not this order, decide where Tab goes.

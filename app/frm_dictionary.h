@@ -27,7 +27,6 @@ class FrmDictionary : public platform::Form {
 public:
     // Creates the window and its controls from the stored definition, hidden.
     FrmDictionary();
-    ~FrmDictionary() override;
 
     // The load handler: the start-up sequence, run before the window is first shown.
     void Load();

@@ -9,10 +9,17 @@ namespace app {
 
 class FrmDictionary;
 
+// A part of the main window that answers for the form it belongs to.
+class FormPartAccessible : public platform::AccessibleSource {
+protected:
+    explicit FormPartAccessible(FrmDictionary& form) : form_(form) {}
+    FrmDictionary& form_;
+};
+
 // picN: a tool bar whose children are Minimize (1) and Close (2), left to right.
-class StripAccessible final : public platform::AccessibleSource {
+class StripAccessible final : public FormPartAccessible {
 public:
-    explicit StripAccessible(FrmDictionary& form) : form_(form) {}
+    explicit StripAccessible(FrmDictionary& form) : FormPartAccessible(form) {}
     static constexpr long kMinimise = 1;
     static constexpr long kClose = 2;
 
@@ -24,30 +31,24 @@ public:
     RECT ScreenLocation(long child) override;
     long ChildAt(POINT screen) override;
     bool DoDefaultAction(long child) override;
-
-private:
-    FrmDictionary& form_;
 };
 
 // PicText.
-class CreditsAccessible final : public platform::AccessibleSource {
+class CreditsAccessible final : public FormPartAccessible {
 public:
-    explicit CreditsAccessible(FrmDictionary& form) : form_(form) {}
+    explicit CreditsAccessible(FrmDictionary& form) : FormPartAccessible(form) {}
 
     std::wstring AccessibleName(long) override { return {}; }
     std::wstring AccessibleValue(long child) override;
     long AccessibleRole(long child) override;
     long AccessibleState(long child) override;
     RECT ScreenLocation(long child) override;
-
-private:
-    FrmDictionary& form_;
 };
 
 // The window's client area: its child windows, then the banner (1), which has no window.
-class FormAccessible final : public platform::AccessibleSource {
+class FormAccessible final : public FormPartAccessible {
 public:
-    explicit FormAccessible(FrmDictionary& form) : form_(form) {}
+    explicit FormAccessible(FrmDictionary& form) : FormPartAccessible(form) {}
     static constexpr long kBanner = 1;
 
     long ChildCount() override { return 1; }
@@ -56,9 +57,6 @@ public:
     long AccessibleRole(long child) override;
     long AccessibleState(long child) override;
     RECT ScreenLocation(long child) override;
-
-private:
-    FrmDictionary& form_;
 };
 
 struct MainWindowAccessible {

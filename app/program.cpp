@@ -13,6 +13,8 @@
 #include "platform/message_box.h"
 #include "platform/message_loop.h"
 #include "platform/number_text.h"
+#include "platform/window.h"
+#include "resources/resource_ids.h"
 
 namespace app {
 
@@ -57,6 +59,7 @@ int RunProgram() {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     const ComApartment com;  // outlives the form, whose objects clients may still hold
+    platform::SetProgramIcon(IDI_APP);
 
     // An error that escaped would end the program without a word (the terminate handler
     // aborts): the user is told which error stopped it, and the exit code says it failed.

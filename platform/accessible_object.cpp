@@ -181,9 +181,7 @@ public:
         return S_FALSE;  // a simple element: the client asks this object about it
     }
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
-        long id = 0;
-        if (const HRESULT hr = Check(child, id, name); hr != S_OK) return hr;
-        return ReturnText(source_->AccessibleName(id), name);
+        return TextOf(child, name, &AccessibleSource::AccessibleName);
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
         long id = 0;
@@ -192,32 +190,14 @@ public:
         if (text.empty()) return DISP_E_MEMBERNOTFOUND;
         return ReturnText(text, value);
     }
-    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
-        long id = 0;
-        if (const HRESULT hr = Check(child, id, text); hr != S_OK) return hr;
-        return S_FALSE;
-    }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override { return NoText(child, text); }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
-        if (!role) return E_POINTER;
-        VariantInit(role);
-        long id = 0;
-        if (const HRESULT hr = Check(child, id); hr != S_OK) return hr;
-        *role = ChildVariant(source_->AccessibleRole(id));
-        return S_OK;
+        return NumberOf(child, role, &AccessibleSource::AccessibleRole);
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
-        if (!state) return E_POINTER;
-        VariantInit(state);
-        long id = 0;
-        if (const HRESULT hr = Check(child, id); hr != S_OK) return hr;
-        *state = ChildVariant(source_->AccessibleState(id));
-        return S_OK;
+        return NumberOf(child, state, &AccessibleSource::AccessibleState);
     }
-    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
-        long id = 0;
-        if (const HRESULT hr = Check(child, id, help); hr != S_OK) return hr;
-        return S_FALSE;
-    }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override { return NoText(child, help); }
     HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, long* topic) override {
         if (file) *file = nullptr;
         if (topic) *topic = 0;
@@ -226,9 +206,7 @@ public:
         return S_FALSE;
     }
     HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override {
-        long id = 0;
-        if (const HRESULT hr = Check(child, id, shortcut); hr != S_OK) return hr;
-        return ReturnText(source_->KeyboardShortcut(id), shortcut);
+        return TextOf(child, shortcut, &AccessibleSource::KeyboardShortcut);
     }
     HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override {
         if (!focus) return E_POINTER;
@@ -244,9 +222,7 @@ public:
         return source_ ? S_FALSE : CO_E_OBJNOTCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
-        long id = 0;
-        if (const HRESULT hr = Check(child, id, action); hr != S_OK) return hr;
-        return ReturnText(source_->DefaultAction(id), action);
+        return TextOf(child, action, &AccessibleSource::DefaultAction);
     }
     HRESULT STDMETHODCALLTYPE accSelect(long, VARIANT child) override {
         long id = 0;
@@ -353,6 +329,27 @@ private:
         if (child.vt != VT_I4) return E_INVALIDARG;
         id = child.lVal;
         if (id < 0 || id > source_->ChildCount()) return E_INVALIDARG;
+        return S_OK;
+    }
+    // A text the source gives for a child (S_FALSE and no text when it gives none).
+    HRESULT TextOf(const VARIANT& child, BSTR* out, std::wstring (AccessibleSource::*get)(long)) const {
+        long id = 0;
+        if (const HRESULT hr = Check(child, id, out); hr != S_OK) return hr;
+        return ReturnText((source_->*get)(id), out);
+    }
+    // A text no element here has (a description, a help text): S_FALSE for a valid child.
+    HRESULT NoText(const VARIANT& child, BSTR* out) const {
+        long id = 0;
+        if (const HRESULT hr = Check(child, id, out); hr != S_OK) return hr;
+        return S_FALSE;
+    }
+    // A number the source gives for a child (its role or state flags), as a VT_I4.
+    HRESULT NumberOf(const VARIANT& child, VARIANT* out, long (AccessibleSource::*get)(long)) const {
+        if (!out) return E_POINTER;
+        VariantInit(out);
+        long id = 0;
+        if (const HRESULT hr = Check(child, id); hr != S_OK) return hr;
+        *out = ChildVariant((source_->*get)(id));
         return S_OK;
     }
     IAccessible* Standard() const {

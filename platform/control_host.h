@@ -97,9 +97,6 @@ private:
     FormControlSite* cancel_ = nullptr;
 };
 
-// A message a form's message loop sends to the form before dispatching a keyboard message
-// (lParam: the MSG); a non-zero answer means the form took the message.
-inline constexpr UINT kPreTranslateMessage = WM_APP + 0x300;
 // Posted to a form to move the focus to the next control in tab order (wParam 0) or the
 // previous one (wParam 1), when the messages waiting are processed.
 inline constexpr UINT kMoveFocusMessage = WM_APP + 0x301;

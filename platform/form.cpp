@@ -2,7 +2,6 @@
 #include "platform/form.h"
 
 #include "platform/control_host.h"
-#include "platform/rounding.h"
 #include "platform/screen.h"
 
 namespace platform {
@@ -20,7 +19,7 @@ POINT Form::CentredOrigin(int widthPixels, int heightPixels) {
 }
 
 void Form::SetOuterSizeTwips(double width, double height) {
-    ResizePixels(RoundHalfEven(width / TwipsPerPixelX()), RoundHalfEven(height / TwipsPerPixelY()));
+    ResizePixels(TwipsToPixelsX(width), TwipsToPixelsY(height));
 }
 
 double Form::OuterWidthTwips() const { return static_cast<double>(WidthPixels()) * TwipsPerPixelX(); }
@@ -50,9 +49,6 @@ void Form::OnSized(WPARAM kind) {
 }
 
 LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == kPreTranslateMessage) {
-        return preTranslate && preTranslate(*reinterpret_cast<const MSG*>(lParam)) ? 1 : 0;
-    }
     if (message == kMoveFocusMessage) {
         // The next or previous control in tab order, as Tab and Shift+Tab would choose it.
         HWND focus = GetFocus();

@@ -35,6 +35,7 @@ public:
     std::function<void()> onUnload;
     // Sees the form's keyboard messages before navigation does; true when it took one.
     std::function<bool(const MSG&)> preTranslate;
+    bool PreTranslate(const MSG& msg) override { return preTranslate && preTranslate(msg); }
 
 protected:
     Form() = default;

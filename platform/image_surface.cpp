@@ -79,8 +79,7 @@ MouseHandlers& ImageSurface::HandlersOf(int target) {
 }
 
 MouseEvent ImageSurface::MakeEvent(int target, int button, WPARAM keys, LPARAM lParam) const {
-    int x = MouseX(lParam);
-    int y = MouseY(lParam);
+    auto [x, y] = MousePoint(lParam);
     if (target >= 0) {
         x -= images_[static_cast<size_t>(target)]->rect.left;
         y -= images_[static_cast<size_t>(target)]->rect.top;
@@ -92,8 +91,7 @@ MouseEvent ImageSurface::MakeEvent(int target, int button, WPARAM keys, LPARAM l
 void ImageSurface::OnMouseButton(UINT message, WPARAM wParam, LPARAM lParam) {
     const int button = ButtonOfMessage(message);
     const bool down = message != WM_LBUTTONUP && message != WM_RBUTTONUP && message != WM_MBUTTONUP;
-    const int x = MouseX(lParam);
-    const int y = MouseY(lParam);
+    const auto [x, y] = MousePoint(lParam);
     if (down) {
         if (pressedTarget_ == -2) {
             pressedTarget_ = HitTest(x, y);
@@ -121,7 +119,8 @@ void ImageSurface::OnMouseButton(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void ImageSurface::OnMouseMove(WPARAM wParam, LPARAM lParam) {
     EnsureToolTips();
-    const int target = pressedTarget_ != -2 ? pressedTarget_ : HitTest(MouseX(lParam), MouseY(lParam));
+    const POINT at = MousePoint(lParam);
+    const int target = pressedTarget_ != -2 ? pressedTarget_ : HitTest(at.x, at.y);
     if (auto& handler = HandlersOf(target).move) handler(MakeEvent(target, HeldButtons(wParam), wParam, lParam));
 }
 

@@ -1,5 +1,6 @@
-// The held mouse buttons and modifier keys of an input message, decoded in one place for
-// every window: buttons 1 left, 2 right, 4 middle; Shift 1, Ctrl 2, Alt 4.
+// What input and size messages carry, decoded in one place for every window: the held mouse
+// buttons (1 left, 2 right, 4 middle), the modifier keys (Shift 1, Ctrl 2, Alt 4), the mouse
+// position and the client size.
 #pragma once
 
 #include <windows.h>
@@ -51,8 +52,13 @@ inline int ButtonOfMessage(UINT message) {
     }
 }
 
-// Position of the mouse in a mouse message's lParam (signed: captured moves can be negative).
-inline int MouseX(LPARAM lParam) { return static_cast<short>(LOWORD(lParam)); }
-inline int MouseY(LPARAM lParam) { return static_cast<short>(HIWORD(lParam)); }
+// Position of the mouse in a mouse message's lParam, in client pixels (signed: captured moves
+// off the window's top or left are negative).
+inline POINT MousePoint(LPARAM lParam) {
+    return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+}
+
+// The new client size a WM_SIZE message reports.
+inline SIZE ClientSizeOf(LPARAM lParam) { return SIZE{LOWORD(lParam), HIWORD(lParam)}; }
 
 }  // namespace platform

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "platform/control_host.h"
+#include "platform/window.h"
 
 namespace platform {
 
@@ -19,9 +19,8 @@ bool IsEnterOrEsc(const MSG& msg) {
 void Dispatch(MSG& msg) {
     HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
     // The form routes access keys, Enter and Esc to its controls first.
-    if (root && msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST &&
-        SendMessageW(root, kPreTranslateMessage, 0, reinterpret_cast<LPARAM>(&msg))) {
-        return;
+    if (msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST) {
+        if (Window* form = Window::FromHandle(root); form && form->PreTranslate(msg)) return;
     }
     if (root && !IsEnterOrEsc(msg) && IsDialogMessageW(root, &msg)) return;
     TranslateMessage(&msg);

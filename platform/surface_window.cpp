@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "platform/input_state.h"
 #include "platform/rounding.h"
 #include "platform/screen.h"
 
@@ -12,11 +13,6 @@ namespace {
 constexpr wchar_t kSurfaceClass[] = L"TarnwickSurface";
 
 }  // namespace
-
-SurfaceWindow::~SurfaceWindow() {
-    // The window goes before the back image and font it paints with.
-    Destroy();
-}
 
 bool SurfaceWindow::CreateSurface(DWORD exStyle, std::wstring_view title, DWORD style, int x, int y, int width,
                                   int height, HWND parent) {
@@ -43,10 +39,10 @@ double SurfaceWindow::PixelsToUnitsY(double pixels) const {
     return scaleMode_ == ScaleMode::Twips ? pixels * TwipsPerPixelY() : pixels;
 }
 int SurfaceWindow::UnitsToPixelsX(double units) const {
-    return RoundHalfEven(scaleMode_ == ScaleMode::Twips ? units / TwipsPerPixelX() : units);
+    return scaleMode_ == ScaleMode::Twips ? TwipsToPixelsX(units) : RoundHalfEven(units);
 }
 int SurfaceWindow::UnitsToPixelsY(double units) const {
-    return RoundHalfEven(scaleMode_ == ScaleMode::Twips ? units / TwipsPerPixelY() : units);
+    return scaleMode_ == ScaleMode::Twips ? TwipsToPixelsY(units) : RoundHalfEven(units);
 }
 
 void SurfaceWindow::SetBackColor(COLORREF color) {
@@ -223,11 +219,13 @@ LRESULT SurfaceWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_ERASEBKGND:
             return 1;
-        case WM_SIZE:
-            backImage_.EnsureSize(LOWORD(lParam), HIWORD(lParam), backColor_);
+        case WM_SIZE: {
+            const SIZE client = ClientSizeOf(lParam);
+            backImage_.EnsureSize(client.cx, client.cy, backColor_);
             ApplyDrawingAttributes();
             OnSized(wParam);
             return 0;
+        }
         default:
             return Window::OnMessage(message, wParam, lParam);
     }

@@ -19,8 +19,6 @@ enum class ScaleMode { Twips = 1, Pixels = 3 };
 
 class SurfaceWindow : public Window {
 public:
-    ~SurfaceWindow() override;
-
     // Persistent back image: when on, the window shows the back image on every repaint;
     // when off it shows its background colour and picture. Drawing always goes to the
     // back image.

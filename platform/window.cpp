@@ -10,6 +10,8 @@
 namespace platform {
 
 namespace {
+int g_programIcon = 0;
+
 void RegisterClassOnce(const wchar_t* className, WNDPROC procedure, UINT classStyle) {
     WNDCLASSEXW existing{sizeof existing};
     if (GetClassInfoExW(GetModuleHandleW(nullptr), className, &existing)) return;
@@ -18,17 +20,24 @@ void RegisterClassOnce(const wchar_t* className, WNDPROC procedure, UINT classSt
     wc.lpfnWndProc = procedure;
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
+    if (g_programIcon) wc.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(g_programIcon));
     wc.lpszClassName = className;
     RegisterClassExW(&wc);
 }
 }  // namespace
 
+void SetProgramIcon(int resourceId) { g_programIcon = resourceId; }
+
 Window::Window() = default;
+
+Window* Window::FromHandle(HWND hwnd) {
+    if (!hwnd || reinterpret_cast<WNDPROC>(GetClassLongPtrW(hwnd, GCLP_WNDPROC)) != &Window::Procedure) return nullptr;
+    return reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
 
 Window::~Window() {
     if (hwnd_) {
-        // The derived parts are gone: later messages of this window go to the default procedure.
+        // The derived parts are gone: the window's last messages go to the default procedure.
         SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
         accessible_.reset();
         DestroyWindow(std::exchange(hwnd_, nullptr));

@@ -12,6 +12,15 @@ namespace platform {
 class AccessibleSource;
 class AccessibleServer;
 
+// The icon of every window class registered from here on: a resource id of the program's own
+// module, or 0 for the system's default icon. The program sets it once at start-up.
+void SetProgramIcon(int resourceId);
+
+// The one destruction order of every window, written here once: dispatching to the object
+// stops first (no handler of a part already destroyed can run), the accessible object is
+// disconnected, then the window and its children are destroyed while the handle is valid. The
+// derived parts, which destroy their members (and detach their subclasses) before this runs,
+// choose nothing. A form that must raise its unload handlers is unloaded before it goes.
 class Window {
 public:
     virtual ~Window();
@@ -34,6 +43,16 @@ public:
     void SetVisible(bool visible);
 
     void Destroy();
+
+    // The object of a window created here; null for every other window (a message box, a
+    // system control), told apart by the window class's procedure.
+    static Window* FromHandle(HWND hwnd);
+    // Sees a keyboard message for this top-level window or its children before the message
+    // loop translates and dispatches it; true when it took the message.
+    virtual bool PreTranslate(const MSG& msg) {
+        (void)msg;
+        return false;
+    }
 
     // Serves the window's object for accessibility clients from source (null: the system's
     // standard object). The object is disconnected when the window or the source goes.

@@ -91,13 +91,14 @@ void ButtonSurface::OnMouseButton(UINT message, WPARAM wParam, LPARAM lParam) {
     using namespace platform;
     SurfaceNotifications* to = notifications;
     const int button = ButtonOfMessage(message);
-    const float x = Coordinate(MouseX(lParam));
-    const float y = Coordinate(MouseY(lParam));
+    const POINT client = MousePoint(lParam);
+    const float x = Coordinate(client.x);
+    const float y = Coordinate(client.y);
     const std::int16_t shift = Narrow(MouseShiftState(wParam));
     if (message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP) {
         const bool pressedHere = (pressedHere_ & button) != 0;
         pressedHere_ &= ~button;
-        POINT at{MouseX(lParam), MouseY(lParam)};
+        POINT at = client;
         ClientToScreen(hwnd(), &at);
         // The same hit test as the moves: released over a cut-away corner is released outside.
         const bool over = IsOver(at);
@@ -134,10 +135,12 @@ bool ButtonSurface::OnInput(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP:
             OnMouseButton(message, wParam, lParam);
             return true;
-        case WM_MOUSEMOVE:
-            to->OnMouseMove(Narrow(HeldButtons(wParam)), Narrow(MouseShiftState(wParam)),
-                            Coordinate(MouseX(lParam)), Coordinate(MouseY(lParam)));
+        case WM_MOUSEMOVE: {
+            const POINT at = MousePoint(lParam);
+            to->OnMouseMove(Narrow(HeldButtons(wParam)), Narrow(MouseShiftState(wParam)), Coordinate(at.x),
+                            Coordinate(at.y));
             return true;
+        }
         case WM_CAPTURECHANGED:
             if (reinterpret_cast<HWND>(lParam) != hwnd()) {
                 pressedHere_ = 0;
