@@ -6,7 +6,8 @@
 #include "platform/accessible_object.h"
 #include "platform/control_host.h"
 #include "platform/form.h"
-#include "platform/message_loop.h"
+#include "tests/support/test_form.h"
+#include "tests/support/message_pump.h"
 #include "tests/support/sequence.h"
 
 #include <gtest/gtest.h>
@@ -19,6 +20,8 @@
 #include <vector>
 
 namespace {
+
+using testing_support::Pump;
 
 using namespace aerobutton;
 
@@ -86,9 +89,9 @@ long State(IAccessible* object) {
     return state.vt == VT_I4 ? state.lVal : -1;
 }
 
-class AccessibleForm : public platform::Form {
+class AccessibleForm : public testing_support::TestForm {
 public:
-    AccessibleForm() { CreateForm(L"accessible", WS_POPUP | WS_CLIPCHILDREN, 300, 200); }
+    AccessibleForm() : TestForm(L"accessible", WS_POPUP | WS_CLIPCHILDREN) {}
 };
 
 class ButtonAccessibleTest : public ::testing::Test {
@@ -115,7 +118,6 @@ protected:
         form.reset();
         CoUninitialize();
     }
-    static void Pump() { platform::ProcessPendingMessages(); }
     void Mouse(UINT message, WPARAM keys) {
         PostMessageW(button->hWnd(), message, keys, MAKELPARAM(40, 12));
         Pump();

@@ -5,7 +5,8 @@
 #include "controls/aerobutton/aero_button.h"
 #include "platform/control_host.h"
 #include "platform/form.h"
-#include "platform/message_loop.h"
+#include "tests/support/test_form.h"
+#include "tests/support/message_pump.h"
 #include "tests/support/sequence.h"
 
 #include <gtest/gtest.h>
@@ -17,6 +18,8 @@
 #include <variant>
 
 namespace {
+
+using testing_support::Pump;
 
 using namespace aerobutton;
 using testing_support::Sequence;
@@ -35,9 +38,9 @@ std::string ArgumentText(const platform::Variant& argument) {
 }
 
 // A form that records what its system menu would have done instead of running its loop.
-class InputForm : public platform::Form {
+class InputForm : public testing_support::TestForm {
 public:
-    explicit InputForm(Sequence& log) : log_(log) { CreateForm(L"input", WS_POPUP | WS_CLIPCHILDREN, 300, 200); }
+    explicit InputForm(Sequence& log) : TestForm(L"input", WS_POPUP | WS_CLIPCHILDREN), log_(log) {}
 
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
@@ -45,7 +48,7 @@ protected:
             log_.push_back("form KeyMenu");
             return 0;
         }
-        return Form::OnMessage(message, wParam, lParam);
+        return TestForm::OnMessage(message, wParam, lParam);
     }
 
 private:
@@ -104,16 +107,10 @@ protected:
         HoldKeys({});
     }
 
-    static void Pump() { platform::ProcessPendingMessages(); }
-
     // Pumps until the log holds `line` `times` times, for messages the system sends when it
     // sees fit.
     void PumpUntil(const std::string& line, long times) {
-        const DWORD start = GetTickCount();
-        while (std::count(log.begin(), log.end(), line) < times && GetTickCount() - start < 5000) {
-            Pump();
-            Sleep(10);
-        }
+        testing_support::PumpUntil([&] { return std::count(log.begin(), log.end(), line) >= times; }, 5000);
     }
 
     // A key pressed or released, delivered to the focused window as the keyboard delivers it.
@@ -511,7 +508,7 @@ TEST(MdiChildForm, ButtonsOnADocumentWindowFollowItsNonClientActivation) {
     HostedButton button(host, log, L"btnDoc", first, 16, L"&Doc");
     Sequence states;
     auto record = [&] {
-        platform::ProcessPendingMessages();
+        Pump();
         states.push_back("active " + std::to_string(button.button->IsParentActive()));
     };
     SendMessageW(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(first), 0);

@@ -3,6 +3,7 @@
 // outside rule and the checked press.
 #include "controls/aerobutton/aero_button.h"
 #include "tests/support/dib_surface.h"
+#include "tests/support/message_pump.h"
 #include "tests/support/recording_site.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +16,7 @@ namespace {
 
 using namespace aerobutton;
 using testing_support::PlainWindow;
+using testing_support::Pump;
 using testing_support::RecordingSite;
 
 constexpr int kW = 75;
@@ -107,15 +109,6 @@ TEST(PaintTest2, PressedShadowLinesRunToTheLastRow) {
     EXPECT_EQ(image.PixelAt(2, kH - 2), RGB(104, 179, 219)) << "the lower band's last row";
 }
 
-// Delivers every message waiting for this thread, paints included, as the message loop does.
-void PumpMessages() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
-
 // Counts the paints a window receives.
 LRESULT CALLBACK CountPaints(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
     if (message == WM_PAINT) ++*reinterpret_cast<int*>(data);
@@ -137,7 +130,7 @@ TEST(RedrawOnScreen, TheWindowShowsTheNewLookWhenItIsNextPaintedNotBefore) {
     button.ReadProperties(platform::PropertyBag{{L"Caption", std::wstring()}});
     ShowWindow(parent.hwnd(), SW_SHOWNOACTIVATE);
     button.Redraw(StateNormal, true);
-    PumpMessages();
+    Pump();
     const COLORREF normalBody = RGB(220, 220, 220);
     const COLORREF hotBody = RGB(181, 226, 250);
     ASSERT_EQ(OnScreen(button.hWnd(), 5, 12), normalBody) << "the first look has reached the screen";
@@ -153,7 +146,7 @@ TEST(RedrawOnScreen, TheWindowShowsTheNewLookWhenItIsNextPaintedNotBefore) {
     button.Redraw(StateHot, true);
     EXPECT_EQ(paints, 0);
 
-    PumpMessages();
+    Pump();
     EXPECT_EQ(paints, 1) << "three requests, one paint";
     EXPECT_FALSE(GetUpdateRect(button.hWnd(), nullptr, FALSE));
     EXPECT_EQ(OnScreen(button.hWnd(), 5, 12), hotBody);
@@ -161,7 +154,7 @@ TEST(RedrawOnScreen, TheWindowShowsTheNewLookWhenItIsNextPaintedNotBefore) {
 
     // The next request after that paint asks for a paint of its own.
     button.Redraw(StateNormal, true);
-    PumpMessages();
+    Pump();
     EXPECT_EQ(paints, 2);
     EXPECT_EQ(OnScreen(button.hWnd(), 5, 12), normalBody);
     RemoveWindowSubclass(button.hWnd(), CountPaints, 1);

@@ -1,6 +1,7 @@
 // The credits drawn into a real panel's back image, and the scroller's wiring in the main
 // window. Assertions are on line boxes (where ink starts and ends), not on glyph shapes.
 #include "app/credits_panel.h"
+#include "tests/support/test_form.h"
 
 #include <gtest/gtest.h>
 
@@ -18,9 +19,10 @@ constexpr COLORREF kBack = RGB(211, 211, 211);
 constexpr int kWidth = 225;
 constexpr int kHeight = 65;
 
-class HostForm : public platform::Form {
+// The panel's host form, larger than the panel.
+class HostForm : public testing_support::TestForm {
 public:
-    HostForm() { CreateForm(L"credits host", WS_OVERLAPPEDWINDOW, 400, 300); }
+    HostForm() : TestForm(L"credits host", WS_OVERLAPPEDWINDOW, 400, 300) {}
 };
 
 // The ink of a band of rows: the columns and rows where the panel is not its background.

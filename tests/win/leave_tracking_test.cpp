@@ -1,4 +1,5 @@
 #include "controls/aerobutton/leave_tracking.h"
+#include "tests/support/message_pump.h"
 
 #include <gtest/gtest.h>
 
@@ -23,23 +24,11 @@ HWND CreateTrackedWindow() {
                            nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
-void PumpFor(DWORD milliseconds) {
-    const DWORD start = GetTickCount();
-    MSG msg;
-    do {
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-        Sleep(10);
-    } while (GetTickCount() - start < milliseconds);
-}
+using testing_support::PumpFor;
 
 // Pumps messages until the leave notice has arrived, giving up after several seconds.
 void PumpUntilLeft() {
-    const DWORD start = GetTickCount();
-    MSG msg;
-    while (g_leaves == 0 && GetTickCount() - start < 5000) {
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-        Sleep(10);
-    }
+    testing_support::PumpUntil([] { return g_leaves != 0; }, 5000);
 }
 
 class LeaveTrackingTest : public ::testing::TestWithParam<bool> {

@@ -4,7 +4,7 @@
 #include "app/frm_dictionary.h"
 #include "app/shutdown_tweak.h"
 #include "platform/accessible_object.h"
-#include "platform/message_loop.h"
+#include "tests/support/message_pump.h"
 #include "tests/support/message_box_recorder.h"
 #include "tests/support/registry_fixture.h"
 
@@ -19,6 +19,8 @@
 #include <string>
 
 namespace {
+
+using testing_support::Pump;
 
 using app::FrmDictionary;
 using app::StripState;
@@ -95,7 +97,6 @@ protected:
         form.reset();
         CoUninitialize();
     }
-    static void Pump() { platform::ProcessPendingMessages(); }
     std::unique_ptr<FrmDictionary> form;
 };
 
@@ -216,7 +217,7 @@ std::string RunClient(const std::wstring& arguments, const std::string& printed 
     };
     while (GetTickCount() - start < 60000) {
         const DWORD woken = MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, 50, QS_ALLINPUT);
-        platform::ProcessPendingMessages();
+        Pump();
         drain();
         if (!told && whenPrinted && output.find("\n" + printed) != std::string::npos) {
             told = true;

@@ -1,6 +1,7 @@
 #include "platform/back_image.h"
 #include "platform/form.h"
 #include "platform/gdi_owner.h"
+#include "tests/support/test_form.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -9,10 +10,7 @@
 
 namespace {
 
-class TestForm : public platform::Form {
-public:
-    TestForm() { CreateForm(L"surface test", WS_OVERLAPPEDWINDOW, 300, 200); }
-};
+using testing_support::TestForm;
 
 class SurfaceWindowTest : public ::testing::Test {
 protected:

@@ -1,6 +1,7 @@
 // The timer: ticks come through the thread's message loop while it is enabled with an
 // interval, stop when it is disabled, destroyed or gone, and belong to the thread that armed it.
 #include "platform/timer.h"
+#include "tests/support/message_pump.h"
 
 #include <gtest/gtest.h>
 
@@ -10,21 +11,8 @@
 namespace {
 
 using platform::Timer;
-
-// Dispatches the thread's messages until `done` holds or `milliseconds` pass.
-template <typename Done>
-void PumpUntil(Done done, DWORD milliseconds) {
-    const ULONGLONG end = GetTickCount64() + milliseconds;
-    while (!done() && GetTickCount64() < end) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-    }
-}
-
-void PumpFor(DWORD milliseconds) {
-    PumpUntil([] { return false; }, milliseconds);
-}
+using testing_support::PumpFor;
+using testing_support::PumpUntil;
 
 TEST(TimerTest, AnEnabledTimerTicksThroughTheMessageLoop) {
     Timer timer;
