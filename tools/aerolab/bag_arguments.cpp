@@ -19,4 +19,9 @@ void AddBagArgument(platform::PropertyBag& bag, std::string_view argument) {
     bag.WriteProperty(key->key, ParseValue(key->kind, value, name), platform::Empty{});
 }
 
+void AddBagArgumentOrRefuseOption(platform::PropertyBag& bag, std::string_view argument) {
+    if (argument.rfind("--", 0) == 0) throw BadArgument("unknown option \"" + std::string(argument) + "\"");
+    AddBagArgument(bag, argument);
+}
+
 }  // namespace aerolab

@@ -14,5 +14,8 @@ std::pair<std::string, std::string> SplitAssignment(std::string_view argument);
 // Adds one KEY=VALUE to the bag under the key's stored spelling; throws BadArgument for an
 // unknown key or a value that does not parse.
 void AddBagArgument(platform::PropertyBag& bag, std::string_view argument);
+// An argument that is none of a subcommand's own options: KEY=VALUE as AddBagArgument takes
+// it; throws BadArgument for any other "--" option.
+void AddBagArgumentOrRefuseOption(platform::PropertyBag& bag, std::string_view argument);
 
 }  // namespace aerolab

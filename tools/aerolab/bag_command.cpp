@@ -15,18 +15,14 @@ int RunBag(const Arguments& args) {
     for (const auto& argument : args) {
         if (argument == "--new") {
             fresh = true;
-        } else if (argument.rfind("--", 0) == 0) {
-            throw BadArgument("unknown option \"" + argument + "\"");
         } else {
-            AddBagArgument(stored, argument);
+            AddBagArgumentOrRefuseOption(stored, argument);
         }
     }
 
-    LabForm form(L"AeroButton Lab", 260, 170);
-    platform::ControlHost host(form.hwnd());
-    ConfigureLabHost(host, false);
-    platform::FormControlSite& site = host.AddSite(L"btnPush");
-    aerobutton::AeroButton button(site, form.hwnd(), 16, 16, 97, 25);
+    LabBench bench(false);
+    platform::FormControlSite& site = bench.site;
+    aerobutton::AeroButton button(site, bench.form.hwnd(), 16, 16, 97, 25);
     site.SetControl(&button);
     if (fresh) {
         button.InitProperties();

@@ -16,6 +16,16 @@ void ConfigureLabHost(platform::ControlHost& host, bool userMode) {
     host.userMode = userMode;
 }
 
+namespace {
+// The host is configured before the site joins it, so the site starts with the ambient values.
+platform::FormControlSite& PushSite(platform::ControlHost& host, bool userMode) {
+    ConfigureLabHost(host, userMode);
+    return host.AddSite(L"btnPush");
+}
+}  // namespace
+
+LabBench::LabBench(bool userMode) : site(PushSite(host, userMode)) {}
+
 LabForm::LabForm(const wchar_t* title, int clientWidth, int clientHeight) {
     RECT outer{0, 0, clientWidth, clientHeight};
     AdjustWindowRectEx(&outer, platform::kFormStyle, FALSE, 0);

@@ -21,6 +21,15 @@ public:
     LabForm(const wchar_t* title, int clientWidth, int clientHeight);
 };
 
+// The bench of the one-button subcommands: the workbench form, its host configured as above
+// and the site of the button under test, "btnPush".
+struct LabBench {
+    explicit LabBench(bool userMode);
+    LabForm form{L"AeroButton Lab", 260, 170};
+    platform::ControlHost host{form.hwnd()};
+    platform::FormControlSite& site;
+};
+
 // Writes one line to standard output and flushes it.
 void PrintLine(const std::string& line);
 

@@ -109,18 +109,14 @@ int RunRender(const Arguments& args) {
             flags.pressed = true;
         } else if (argument == "--space") {
             flags.space = true;
-        } else if (argument.rfind("--", 0) == 0) {
-            throw BadArgument("unknown option \"" + argument + "\"");
         } else {
-            AddBagArgument(bag, argument);
+            AddBagArgumentOrRefuseOption(bag, argument);
         }
     }
 
-    LabForm form(L"AeroButton Lab", 260, 170);
-    platform::ControlHost host(form.hwnd());
-    ConfigureLabHost(host, true);
-    platform::FormControlSite& site = host.AddSite(L"btnPush");
-    aerobutton::AeroButton button(site, form.hwnd(), 0, 0, width, height);
+    LabBench bench(true);
+    platform::FormControlSite& site = bench.site;
+    aerobutton::AeroButton button(site, bench.form.hwnd(), 0, 0, width, height);
     site.SetControl(&button);
     button.ReadProperties(bag);
     button.SetRunTimeFlags(flags.focus, !flags.inactive, flags.isDefault, flags.over, flags.held, flags.pressed,

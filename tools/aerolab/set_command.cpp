@@ -51,17 +51,13 @@ int RunSet(const Arguments& args) {
             afterSeparator = true;
         } else if (argument == "--design") {
             design = true;
-        } else if (argument.rfind("--", 0) == 0) {
-            throw BadArgument("unknown option \"" + argument + "\"");
         } else {
-            AddBagArgument(bag, argument);
+            AddBagArgumentOrRefuseOption(bag, argument);
         }
     }
 
-    LabForm form(L"AeroButton Lab", 260, 170);
-    platform::ControlHost host(form.hwnd());
-    ConfigureLabHost(host, !design);
-    platform::FormControlSite& site = host.AddSite(L"btnPush");
+    LabBench bench(!design);
+    platform::FormControlSite& site = bench.site;
     // Only what the listed items notify and raise is printed, not what the load does.
     bool echo = false;
     site.onPropertyChanged = [&echo](std::wstring_view key) {
@@ -70,7 +66,7 @@ int RunSet(const Arguments& args) {
     site.onEvent = [&echo](platform::ControlEvent& event) {
         if (echo) PrintLine("event " + ToUtf8(event.name));
     };
-    aerobutton::AeroButton button(site, form.hwnd(), 16, 16, 97, 25);
+    aerobutton::AeroButton button(site, bench.form.hwnd(), 16, 16, 97, 25);
     site.SetControl(&button);
     button.ReadProperties(bag);
     echo = true;
