@@ -202,6 +202,7 @@ void SurfaceWindow::Invalidate() { InvalidateImage(); }
 void SurfaceWindow::Paint() {
     invalidated_ = false;
     PaintDC paint(hwnd());
+    if (!paint) return;
     const int width = ClientWidthPixels();
     const int height = ClientHeightPixels();
     if (autoRedraw_) {
