@@ -48,7 +48,7 @@ TEST(Soak, AHundredThousandPaintsAcrossLooksShapesPicturesAndOpacities) {
     HWND form = CreateSoakForm();
     testing_support::RecordingSite site;
     const auto bitmap = testing_support::SolidBitmapPicture(16, 16, RGB(200, 30, 30));
-    const auto icon = platform::Picture::FromIcon(CopyIcon(LoadIconW(nullptr, IDI_APPLICATION)));
+    const auto icon = platform::Picture::FromIcon(platform::UniqueIcon(CopyIcon(LoadIconW(nullptr, IDI_APPLICATION))));
     AeroButton button(site, form, 0, 0, 97, 25);
     button.ReadProperties(platform::PropertyBag{{L"Caption", std::wstring(L"&Apply")}});
     auto setUp = [&](int round) {
