@@ -3,6 +3,7 @@
 
 #include <cstddef>
 
+#include "platform/dib_section.h"
 #include "platform/rounding.h"
 
 namespace platform {
@@ -74,22 +75,14 @@ std::shared_ptr<const Picture> Picture::FromBitmapResource(int resourceId) {
 }
 
 HBITMAP Picture::DecodeResource() const {
-    BITMAPINFO target{};
-    target.bmiHeader.biSize = sizeof target.bmiHeader;
-    target.bmiHeader.biWidth = width_;
-    target.bmiHeader.biHeight = height_;
-    target.bmiHeader.biPlanes = 1;
-    target.bmiHeader.biBitCount = 24;
-    target.bmiHeader.biCompression = BI_RGB;
-    void* pixels = nullptr;
-    UniqueBitmap bitmap(CreateDIBSection(nullptr, &target, DIB_RGB_COLORS, &pixels, nullptr, 0));
-    if (!bitmap) return nullptr;
+    DibSection section = MakeDibSection(nullptr, width_, height_, 24, RowOrder::BottomUp);
+    if (!section.bitmap) return nullptr;
     // The DC only matters for palette-indexed colour tables, which these are not.
     WindowDC screen(nullptr);
-    if (SetDIBits(screen.get(), bitmap.get(), 0, static_cast<UINT>(height_), resourceBits_, resourceInfo_,
+    if (SetDIBits(screen.get(), section.bitmap.get(), 0, static_cast<UINT>(height_), resourceBits_, resourceInfo_,
                   DIB_RGB_COLORS) == 0)
         return nullptr;
-    bitmap_ = std::move(bitmap);
+    bitmap_ = std::move(section.bitmap);
     return bitmap_.get();
 }
 
