@@ -3,15 +3,9 @@
 
 #include <algorithm>
 
+#include "platform/dib_section.h"
+
 namespace platform {
-
-BackImage::~BackImage() { DeselectBitmap(); }
-
-void BackImage::DeselectBitmap() {
-    // A bitmap still selected into a DC cannot be deleted.
-    if (dc_ && originalBitmap_) SelectObject(dc_.get(), originalBitmap_);
-    originalBitmap_ = nullptr;
-}
 
 void BackImage::EnsureSize(int width, int height, COLORREF fill) {
     // A window may be far larger than anything the screen can show at once; the image keeps
@@ -23,22 +17,14 @@ void BackImage::EnsureSize(int width, int height, COLORREF fill) {
     const int newWidth = std::max(width, width_);
     const int newHeight = std::max(height, height_);
 
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = newWidth;
-    info.bmiHeader.biHeight = -newHeight;  // top-down: row y starts at bits + y * stride
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bitmap) return;  // out of memory: the old image stays in use
+    DibSection section = MakeDibSection(nullptr, newWidth, newHeight, 24, RowOrder::TopDown);
+    if (!section.bitmap) return;  // out of memory: the old image stays in use
 
     UniqueMemoryDC dc(nullptr);
     if (!dc) return;
-    HGDIOBJ original = SelectObject(dc.get(), bitmap.get());
+    SelectGuard selection(dc.get(), section.bitmap.get());
     const std::size_t stride = (static_cast<std::size_t>(newWidth) * 3 + 3) & ~std::size_t{3};
-    auto* rows = static_cast<std::uint8_t*>(bits);
+    auto* rows = static_cast<std::uint8_t*>(section.bits);
     for (int x = 0; x < newWidth; ++x) {
         rows[x * 3] = GetBValue(fill);
         rows[x * 3 + 1] = GetGValue(fill);
@@ -47,15 +33,27 @@ void BackImage::EnsureSize(int width, int height, COLORREF fill) {
     for (int y = 1; y < newHeight; ++y) std::copy_n(rows, stride, rows + y * stride);
     if (dc_) BitBlt(dc.get(), 0, 0, width_, height_, dc_.get(), 0, 0, SRCCOPY);
 
-    // The drawing attributes of the old DC (font, colours, modes) are the owner's to re-apply.
-    DeselectBitmap();
+    // The old DC lets go of its font and bitmap before it and the bitmap go, in that order. Its
+    // drawing attributes (font, colours, modes) are the owner's to re-apply on the new one.
+    fontSelection_ = SelectGuard();
+    bitmapSelection_ = std::move(selection);
     dc_ = std::move(dc);
-    bitmap_ = std::move(bitmap);
-    originalBitmap_ = original;
+    bitmap_ = std::move(section.bitmap);
     bits_ = rows;
     stride_ = stride;
     width_ = newWidth;
     height_ = newHeight;
+}
+
+void BackImage::SelectFont(HFONT font) {
+    if (!dc_) return;
+    // The guard keeps the DC's first font to put back; a later font takes the place of the
+    // one selected, in one call.
+    if (fontSelection_) {
+        fontSelection_.Reselect(font);
+    } else {
+        fontSelection_ = SelectGuard(dc_.get(), font);
+    }
 }
 
 void BackImage::ShowOn(HDC target, int width, int height, COLORREF fill) const {

@@ -15,7 +15,6 @@ namespace platform {
 class BackImage {
 public:
     BackImage() = default;
-    ~BackImage();
     BackImage(const BackImage&) = delete;
     BackImage& operator=(const BackImage&) = delete;
 
@@ -34,13 +33,17 @@ public:
     void ShowOn(HDC target, int width, int height, COLORREF fill) const;
     // The pixel as a COLORREF (0x00BBGGRR); 0 outside the image.
     COLORREF PixelAt(int x, int y) const;
+    // Keeps font selected in the image's DC until another is selected there or the DC goes. A
+    // larger image comes with a DC of its own, with the system font; the owner selects again.
+    // The font's owner must outlive the image.
+    void SelectFont(HFONT font);
 
 private:
-    void DeselectBitmap();
-
     UniqueMemoryDC dc_;
     UniqueBitmap bitmap_;
-    HGDIOBJ originalBitmap_ = nullptr;
+    // Declared after the DC and the bitmap: the DC lets go of the bitmap before either goes.
+    SelectGuard bitmapSelection_;
+    SelectGuard fontSelection_;
     std::uint8_t* bits_ = nullptr;
     std::size_t stride_ = 0;  // bytes a row: three a pixel, rounded up to whole 32-bit words
     int width_ = 0;

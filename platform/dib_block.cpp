@@ -1,33 +1,23 @@
 // A 32-bit DIB section selected into its own memory DC, for drawing and reading pixels back.
 #include "platform/dib_block.h"
 
+#include "platform/dib_section.h"
+
 namespace platform {
 
 DibBlock::DibBlock(HDC compatibleWith, int width, int height) {
     if (width < 1 || height < 1) return;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    UniqueBitmap bitmap(CreateDIBSection(compatibleWith, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bitmap || !bits) return;
+    DibSection section = MakeDibSection(compatibleWith, width, height, 32, RowOrder::TopDown);
+    if (!section.bitmap || !section.bits) return;
     UniqueMemoryDC dc(compatibleWith);
     if (!dc) return;
-    original_ = SelectObject(dc.get(), bitmap.get());
-    bitmap_ = std::move(bitmap);
+    SelectGuard selection(dc.get(), section.bitmap.get());
+    bitmap_ = std::move(section.bitmap);
     dc_ = std::move(dc);
-    bits_ = static_cast<std::uint32_t*>(bits);
+    selection_ = std::move(selection);
+    bits_ = static_cast<std::uint32_t*>(section.bits);
     width_ = width;
     height_ = height;
-}
-
-DibBlock::~DibBlock() {
-    // A bitmap still selected into a DC cannot be deleted.
-    if (dc_ && original_) SelectObject(dc_.get(), original_);
 }
 
 }  // namespace platform

@@ -14,7 +14,6 @@ class DibBlock {
 public:
     // Zero-filled (black); empty when width or height is below 1 or memory runs out.
     DibBlock(HDC compatibleWith, int width, int height);
-    ~DibBlock();
     DibBlock(const DibBlock&) = delete;
     DibBlock& operator=(const DibBlock&) = delete;
 
@@ -27,9 +26,10 @@ public:
     std::uint32_t* bits() const { return bits_; }
 
 private:
-    UniqueBitmap bitmap_;  // declared before the DC: the DC lets go of it first
+    UniqueBitmap bitmap_;
     UniqueMemoryDC dc_;
-    HGDIOBJ original_ = nullptr;
+    // Declared after the bitmap and the DC: the DC lets go of the bitmap before either goes.
+    SelectGuard selection_;
     std::uint32_t* bits_ = nullptr;
     int width_ = 0;
     int height_ = 0;

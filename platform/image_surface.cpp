@@ -38,8 +38,9 @@ void ImageSurface::RegisterToolTip(ImageControl& image) {
     tool.uId = static_cast<UINT_PTR>(index + 1);
     tool.rect = image.rect;
     tool.lpszText = image.toolTip.data();
-    SendMessageW(toolTips_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    if (!image.toolTip.empty() && image.visible) SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(toolTips_.get(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    if (!image.toolTip.empty() && image.visible)
+        SendMessageW(toolTips_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void ImageSurface::EnsureToolTips() {
@@ -49,11 +50,18 @@ void ImageSurface::EnsureToolTips() {
     const bool anyTip = std::any_of(images_.begin(), images_.end(),
                                     [](const auto& image) { return !image->toolTip.empty() && image->visible; });
     if (!anyTip) return;
-    toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr,
-                                GetModuleHandleW(nullptr), nullptr);
+    toolTips_.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr,
+                                    GetModuleHandleW(nullptr), nullptr));
     if (!toolTips_) return;
     for (const auto& image : images_) RegisterToolTip(*image);
+}
+
+void ImageSurface::OnDestroyed() {
+    // The surface's window is going while the surface stays (Destroy, or its parent went): its
+    // tooltip goes too, unless the system took it down already with the window that owns it.
+    toolTips_.reset();
+    SurfaceWindow::OnDestroyed();
 }
 
 void ImageSurface::PaintOver(HDC dc) {

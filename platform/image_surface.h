@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/gdi_owner.h"
 #include "platform/input_state.h"
 #include "platform/picture.h"
 #include "platform/surface_window.h"
@@ -55,6 +56,7 @@ protected:
     ImageSurface() = default;
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void PaintOver(HDC dc) override;
+    void OnDestroyed() override;
 
 private:
     void OnMouseButton(UINT message, WPARAM wParam, LPARAM lParam);
@@ -66,8 +68,10 @@ private:
     void RegisterToolTip(ImageControl& image);
 
     std::vector<std::unique_ptr<ImageControl>> images_;
-    HWND toolTips_ = nullptr;  // owned by this window, destroyed with it
-    int pressedTarget_ = -2;   // -2: no press; -1: the surface; else an image index
+    // A popup that the system makes owned by the surface's top-level window, which for a child
+    // surface outlives it: so it is destroyed here, before the surface's window or with it.
+    UniqueWindow toolTips_;
+    int pressedTarget_ = -2;  // -2: no press; -1: the surface; else an image index
 };
 
 }  // namespace platform

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 
+#include "platform/dib_section.h"
 #include "platform/rounding.h"
 
 namespace platform {
@@ -22,22 +23,23 @@ std::shared_ptr<const Picture> Picture::FromBitmap(UniqueBitmap bitmap) {
     return picture;
 }
 
-std::shared_ptr<const Picture> Picture::FromIcon(HICON icon) {
+std::shared_ptr<const Picture> Picture::FromIcon(UniqueIcon icon) {
     if (!icon) return nullptr;
     auto picture = std::make_shared<Picture>(Key());
     picture->type_ = PictureType::Icon;
-    picture->icon_ = icon;
     ICONINFO info{};
-    if (GetIconInfo(icon, &info)) {
-        BITMAP mask{};
-        if (info.hbmMask && GetObjectW(info.hbmMask, sizeof mask, &mask)) {
-            picture->width_ = mask.bmWidth;
+    if (GetIconInfo(icon.get(), &info)) {
+        // The icon's masks come as copies of the caller's to delete.
+        const UniqueBitmap mask(info.hbmMask);
+        const UniqueBitmap colour(info.hbmColor);
+        BITMAP maskInfo{};
+        if (mask && GetObjectW(mask.get(), sizeof maskInfo, &maskInfo)) {
+            picture->width_ = maskInfo.bmWidth;
             // A monochrome icon keeps its AND and XOR masks stacked in one bitmap.
-            picture->height_ = info.hbmColor ? mask.bmHeight : mask.bmHeight / 2;
+            picture->height_ = colour ? maskInfo.bmHeight : maskInfo.bmHeight / 2;
         }
-        if (info.hbmMask) DeleteObject(info.hbmMask);
-        if (info.hbmColor) DeleteObject(info.hbmColor);
     }
+    picture->icon_ = std::move(icon);
     return picture;
 }
 
@@ -73,22 +75,14 @@ std::shared_ptr<const Picture> Picture::FromBitmapResource(int resourceId) {
 }
 
 HBITMAP Picture::DecodeResource() const {
-    BITMAPINFO target{};
-    target.bmiHeader.biSize = sizeof target.bmiHeader;
-    target.bmiHeader.biWidth = width_;
-    target.bmiHeader.biHeight = height_;
-    target.bmiHeader.biPlanes = 1;
-    target.bmiHeader.biBitCount = 24;
-    target.bmiHeader.biCompression = BI_RGB;
-    void* pixels = nullptr;
-    UniqueBitmap bitmap(CreateDIBSection(nullptr, &target, DIB_RGB_COLORS, &pixels, nullptr, 0));
-    if (!bitmap) return nullptr;
+    DibSection section = MakeDibSection(nullptr, width_, height_, 24, RowOrder::BottomUp);
+    if (!section.bitmap) return nullptr;
     // The DC only matters for palette-indexed colour tables, which these are not.
     WindowDC screen(nullptr);
-    if (SetDIBits(screen.get(), bitmap.get(), 0, static_cast<UINT>(height_), resourceBits_, resourceInfo_,
+    if (SetDIBits(screen.get(), section.bitmap.get(), 0, static_cast<UINT>(height_), resourceBits_, resourceInfo_,
                   DIB_RGB_COLORS) == 0)
         return nullptr;
-    bitmap_ = std::move(bitmap);
+    bitmap_ = std::move(section.bitmap);
     return bitmap_.get();
 }
 
@@ -98,13 +92,9 @@ HBITMAP Picture::Bitmap() const {
     return bitmap_.get();
 }
 
-Picture::~Picture() {
-    if (icon_) DestroyIcon(icon_);
-}
-
 HANDLE Picture::Handle() const {
     if (type_ == PictureType::Bitmap) return Bitmap();
-    return icon_;
+    return icon_.get();
 }
 
 int Picture::WidthHimetric() const { return PixelsToHimetric(width_); }
@@ -112,7 +102,7 @@ int Picture::HeightHimetric() const { return PixelsToHimetric(height_); }
 
 void Picture::Draw(HDC dc, int x, int y) const {
     if (type_ == PictureType::Icon) {
-        DrawIconEx(dc, x, y, icon_, width_, height_, 0, nullptr, DI_NORMAL);
+        DrawIconEx(dc, x, y, icon_.get(), width_, height_, 0, nullptr, DI_NORMAL);
         return;
     }
     if (type_ != PictureType::Bitmap) return;

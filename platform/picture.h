@@ -15,8 +15,8 @@ class Picture {
 public:
     // Takes ownership of the bitmap; null if it is null.
     static std::shared_ptr<const Picture> FromBitmap(UniqueBitmap bitmap);
-    // Takes ownership of the icon (DestroyIcon); null if it is null.
-    static std::shared_ptr<const Picture> FromIcon(HICON icon);
+    // Takes ownership of the icon; null if it is null.
+    static std::shared_ptr<const Picture> FromIcon(UniqueIcon icon);
     // A bitmap resource of this module; null if it cannot be found or is malformed. It is
     // drawn straight from the module's mapped resource (run-length encoded or not), and a
     // 24-bit DIB section of it is made only when its handle is asked for, so a large
@@ -29,13 +29,12 @@ public:
         Key() = default;
     };
     explicit Picture(Key) {}
-    ~Picture();
     Picture(const Picture&) = delete;
     Picture& operator=(const Picture&) = delete;
 
     PictureType Type() const { return type_; }
     HBITMAP Bitmap() const;
-    HICON Icon() const { return type_ == PictureType::Icon ? icon_ : nullptr; }
+    HICON Icon() const { return icon_.get(); }
     // The handle as the picture's Handle property reports it.
     HANDLE Handle() const;
     int WidthPixels() const { return width_; }
@@ -56,7 +55,7 @@ private:
     // A bitmap resource: its header and colour table, and its pixels, in the module's image.
     const BITMAPINFO* resourceInfo_ = nullptr;
     const void* resourceBits_ = nullptr;
-    HICON icon_ = nullptr;
+    UniqueIcon icon_;
     int width_ = 0;
     int height_ = 0;
 };

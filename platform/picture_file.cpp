@@ -93,8 +93,8 @@ PicturePtr LoadIcon(const std::vector<std::uint8_t>& b) {
     const std::int32_t width = static_cast<std::int32_t>(U32(b, offset + 4));
     const std::int32_t height = static_cast<std::int32_t>(U32(b, offset + 8)) / 2;
     std::vector<std::uint8_t> image(b.begin() + offset, b.begin() + offset + size);
-    HICON icon = CreateIconFromResourceEx(image.data(), size, TRUE, 0x00030000, width, height, LR_DEFAULTCOLOR);
-    auto picture = Picture::FromIcon(icon);
+    auto picture = Picture::FromIcon(
+        UniqueIcon(CreateIconFromResourceEx(image.data(), size, TRUE, 0x00030000, width, height, LR_DEFAULTCOLOR)));
     if (!picture) Invalid();
     return picture;
 }

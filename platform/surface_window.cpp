@@ -69,7 +69,7 @@ void SurfaceWindow::SetFont(const FontDescription& font) {
             return;
         }
     }
-    if (backImage_.dc()) SelectObject(backImage_.dc(), next.get());
+    backImage_.SelectFont(next.get());
     // The old font is no longer selected anywhere; it is kept for a switch back.
     previousFont_ = std::move(font_);
     previousFontSpec_ = fontSpec_;
@@ -154,7 +154,7 @@ void SurfaceWindow::ApplyDrawingAttributes() {
     if (!dc) return;
     // Selecting a font makes the text renderer realise it again, even the font already
     // selected: that was the most costly step of every call that draws or measures text.
-    if (font_ && GetCurrentObject(dc, OBJ_FONT) != font_.get()) SelectObject(dc, font_.get());
+    if (font_ && GetCurrentObject(dc, OBJ_FONT) != font_.get()) backImage_.SelectFont(font_.get());
     SetTextColor(dc, foreColor_);
     SetBkColor(dc, backColor_);
     SetBkMode(dc, TRANSPARENT);
@@ -198,6 +198,7 @@ void SurfaceWindow::Invalidate() { InvalidateImage(); }
 void SurfaceWindow::Paint() {
     invalidated_ = false;
     PaintDC paint(hwnd());
+    if (!paint) return;
     const int width = ClientWidthPixels();
     const int height = ClientHeightPixels();
     if (autoRedraw_) {

@@ -101,7 +101,7 @@ private:
 
     // Marks the window for a repaint from the back image, once until the repaint comes.
     void InvalidateImage();
-    UniqueFont font_;  // declared before the back image: the image's DC goes first
+    UniqueFont font_;  // declared before the back image, which keeps it selected and lets go first
     // The font before the last change, kept: text drawn in two weights in turn (bold and
     // regular lines) then switches fonts without creating one each time.
     UniqueFont previousFont_;

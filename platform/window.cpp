@@ -3,6 +3,7 @@
 #include "platform/window.h"
 
 #include "platform/accessible_object.h"
+#include "platform/gdi_owner.h"
 
 #include <string>
 #include <utility>
@@ -41,6 +42,8 @@ Window::~Window() {
         SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
         accessible_.reset();
         DestroyWindow(std::exchange(hwnd_, nullptr));
+        // Its WM_NCDESTROY went to the default procedure, which counts nothing.
+        detail::CountUserObject(false);
     }
 }
 
@@ -58,6 +61,7 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
         auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
         auto* self = static_cast<Window*>(create->lpCreateParams);
         self->hwnd_ = hwnd;
+        detail::CountUserObject(true);
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
     auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
@@ -71,6 +75,7 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
         self->OnDestroyed();
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         self->hwnd_ = nullptr;
+        detail::CountUserObject(false);
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }
     return self->OnMessage(message, wParam, lParam);

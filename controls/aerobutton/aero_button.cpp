@@ -43,6 +43,9 @@ AeroButton::AeroButton(platform::ControlSite& site, HWND parent, int x, int y, i
 #pragma GCC diagnostic pop
     isReady_ = false;
     // Hollow fill: a rectangle drawn on the surface is an outline that leaves its inside alone.
+    // It is a setting of the surface's DC, left selected on purpose and not through a guard: a
+    // stock brush is never deleted, so nothing has to be put back before anything goes, and a
+    // guard kept here would outlive the DC, which the surface replaces when its image grows.
     SelectObject(surface_->hDC(), GetStockObject(NULL_BRUSH));
 
     RECT client{};

@@ -6,19 +6,21 @@
 #include <string>
 
 #include "platform/ansi_text.h"
+#include "platform/module_owner.h"
 
 namespace aerobutton {
 
 bool ProbeExport(std::wstring_view functionName, std::wstring_view moduleName) {
     const std::string module = platform::ToAnsi(moduleName);
     const std::string function = platform::ToAnsi(functionName);
+    platform::UniqueModule loadedHere;
     HMODULE handle = GetModuleHandleA(module.c_str());
-    const bool loadedHere = handle == nullptr;
-    if (loadedHere) handle = LoadLibraryA(module.c_str());
+    if (handle == nullptr) {
+        loadedHere.reset(LoadLibraryA(module.c_str()));
+        handle = loadedHere.get();
+    }
     if (handle == nullptr) return false;
-    const bool exported = GetProcAddress(handle, function.c_str()) != nullptr;
-    if (loadedHere) FreeLibrary(handle);
-    return exported;
+    return GetProcAddress(handle, function.c_str()) != nullptr;
 }
 
 namespace {

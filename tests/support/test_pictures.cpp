@@ -63,7 +63,7 @@ platform::PicturePtr IconPicture(int width, int height, const std::vector<COLORR
     info.fIcon = TRUE;
     info.hbmMask = maskBitmap.get();
     info.hbmColor = colourBitmap.get();
-    return platform::Picture::FromIcon(CreateIconIndirect(&info));  // copies both bitmaps
+    return platform::Picture::FromIcon(platform::UniqueIcon(CreateIconIndirect(&info)));  // copies both bitmaps
 }
 
 }  // namespace testing_support

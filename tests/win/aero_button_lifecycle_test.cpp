@@ -200,7 +200,7 @@ TEST_F(LifecycleTest, LoadThenSaveRoundTripsEveryValue) {
     HDC screen = GetDC(nullptr);
     auto picture = platform::Picture::FromBitmap(platform::UniqueBitmap(CreateCompatibleBitmap(screen, 8, 8)));
     ReleaseDC(nullptr, screen);
-    auto icon = platform::Picture::FromIcon(CopyIcon(LoadIconW(nullptr, IDI_APPLICATION)));
+    auto icon = platform::Picture::FromIcon(platform::UniqueIcon(CopyIcon(LoadIconW(nullptr, IDI_APPLICATION))));
     const platform::FontDescription font{L"Courier New", 10.5f, true, true, false, true};
     PropertyBag stored{{L"BackColor", std::int32_t{0x00102030}},
                        {L"ButtonShape", std::int32_t{2}},

@@ -27,7 +27,7 @@ platform::PicturePtr MakeBitmap(int width, int height) {
 }
 
 platform::PicturePtr MakeIcon() {
-    return platform::Picture::FromIcon(CopyIcon(LoadIconW(nullptr, IDI_APPLICATION)));
+    return platform::Picture::FromIcon(platform::UniqueIcon(CopyIcon(LoadIconW(nullptr, IDI_APPLICATION))));
 }
 
 class ButtonTest : public ::testing::Test {

@@ -70,6 +70,7 @@ void ExpectPossible(const AeroButton& button, UINT last) {
 
 TEST_F(StormTest, TenThousandRandomMessagesLeaveOnlyPossibleStates) {
     const long gdiBefore = platform::LiveGdiObjects();
+    const long userBefore = platform::LiveUserObjects();
     {
         AeroButton button(site, form, 16, 16, 97, 25);
         button.ReadProperties(platform::PropertyBag{{L"Caption", std::wstring(L"&Storm")}});
@@ -151,6 +152,7 @@ TEST_F(StormTest, TenThousandRandomMessagesLeaveOnlyPossibleStates) {
         site.onDoEvents = nullptr;
     }
     EXPECT_EQ(platform::LiveGdiObjects(), gdiBefore) << "every pen, brush and surface was released";
+    EXPECT_EQ(platform::LiveUserObjects(), userBefore) << "the button's window went with it";
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // Long runs that must leave nothing behind: paints across every look, shape, picture and
-// opacity; credit ticks; subclass attach and detach cycles. The live GDI objects of the
-// project's own wrappers return to where they started, and the process's private memory
+// opacity; credit ticks; subclass attach and detach cycles. The live GDI and USER objects of
+// the project's own owners return to where they started, and the process's private memory
 // grows no more than a small bound.
 #include <windows.h>
 #include <psapi.h>
@@ -46,48 +46,62 @@ HWND CreateSoakForm() {
 
 TEST(Soak, AHundredThousandPaintsAcrossLooksShapesPicturesAndOpacities) {
     HWND form = CreateSoakForm();
-    testing_support::RecordingSite site;
-    const auto bitmap = testing_support::SolidBitmapPicture(16, 16, RGB(200, 30, 30));
-    const auto icon = platform::Picture::FromIcon(CopyIcon(LoadIconW(nullptr, IDI_APPLICATION)));
-    AeroButton button(site, form, 0, 0, 97, 25);
-    button.ReadProperties(platform::PropertyBag{{L"Caption", std::wstring(L"&Apply")}});
-    auto setUp = [&](int round) {
-        button.SetButtonShape(round % 4);
-        button.SetPictureNormal(round % 3 == 0 ? nullptr : (round % 3 == 1 ? bitmap : icon));
-        button.SetPictureOpacity(10 + (round * 7) % 91);
-        button.SetUseMaskColor(round % 2 ? kTrue : kFalse);
-        button.SetPictureSize(round % 6);
-        button.SetCheckBoxMode(round % 5 == 0 ? kTrue : kFalse);
-    };
-    // A first round warms the caches the system keeps for fonts and pictures.
-    setUp(1);
-    for (int state = 0; state < 4; ++state) button.Redraw(state, true);
-    site.Take();
-    const long gdiBefore = platform::LiveGdiObjects();
-    const SIZE_T memoryBefore = PrivateBytes();
-    for (int i = 0; i < 100000; ++i) {
-        if (i % 400 == 0) {
-            setUp(i / 400);
-            site.Take();
+    const long userBefore = platform::LiveUserObjects();
+    {
+        testing_support::RecordingSite site;
+        const auto bitmap = testing_support::SolidBitmapPicture(16, 16, RGB(200, 30, 30));
+        const auto icon =
+            platform::Picture::FromIcon(platform::UniqueIcon(CopyIcon(LoadIconW(nullptr, IDI_APPLICATION))));
+        AeroButton button(site, form, 0, 0, 97, 25);
+        button.ReadProperties(platform::PropertyBag{{L"Caption", std::wstring(L"&Apply")}});
+        auto setUp = [&](int round) {
+            button.SetButtonShape(round % 4);
+            button.SetPictureNormal(round % 3 == 0 ? nullptr : (round % 3 == 1 ? bitmap : icon));
+            button.SetPictureOpacity(10 + (round * 7) % 91);
+            button.SetUseMaskColor(round % 2 ? kTrue : kFalse);
+            button.SetPictureSize(round % 6);
+            button.SetCheckBoxMode(round % 5 == 0 ? kTrue : kFalse);
+        };
+        // A first round warms the caches the system keeps for fonts and pictures.
+        setUp(1);
+        for (int state = 0; state < 4; ++state) button.Redraw(state, true);
+        site.Take();
+        const long gdiBefore = platform::LiveGdiObjects();
+        const long userWhileShown = platform::LiveUserObjects();
+        EXPECT_EQ(userWhileShown, userBefore + 2) << "the icon and the button's window";
+        const SIZE_T memoryBefore = PrivateBytes();
+        for (int i = 0; i < 100000; ++i) {
+            if (i % 400 == 0) {
+                setUp(i / 400);
+                site.Take();
+            }
+            button.Redraw(i % 4, true);
         }
-        button.Redraw(i % 4, true);
+        site.Take();
+        EXPECT_EQ(platform::LiveGdiObjects(), gdiBefore);
+        EXPECT_EQ(platform::LiveUserObjects(), userWhileShown);
+        EXPECT_LT(PrivateBytes(), memoryBefore + kMemoryBound);
     }
-    site.Take();
-    EXPECT_EQ(platform::LiveGdiObjects(), gdiBefore);
-    EXPECT_LT(PrivateBytes(), memoryBefore + kMemoryBound);
+    EXPECT_EQ(platform::LiveUserObjects(), userBefore) << "the icon and the button's window went with their owners";
     DestroyWindow(form);
 }
 
 TEST(Soak, AHundredThousandCreditTicks) {
-    app::FrmDictionary window;
-    window.Load();
-    window.ReDrawTimer().SetEnabled(false);  // the ticks are driven here
-    for (int i = 0; i < 200; ++i) window.DrawCredits();
-    const long gdiBefore = platform::LiveGdiObjects();
-    const SIZE_T memoryBefore = PrivateBytes();
-    for (int i = 0; i < 100000; ++i) window.DrawCredits();
-    EXPECT_EQ(platform::LiveGdiObjects(), gdiBefore);
-    EXPECT_LT(PrivateBytes(), memoryBefore + kMemoryBound);
+    const long userBefore = platform::LiveUserObjects();
+    {
+        app::FrmDictionary window;
+        window.Load();
+        window.ReDrawTimer().SetEnabled(false);  // the ticks are driven here
+        for (int i = 0; i < 200; ++i) window.DrawCredits();
+        const long gdiBefore = platform::LiveGdiObjects();
+        const long userWhileShown = platform::LiveUserObjects();
+        const SIZE_T memoryBefore = PrivateBytes();
+        for (int i = 0; i < 100000; ++i) window.DrawCredits();
+        EXPECT_EQ(platform::LiveGdiObjects(), gdiBefore);
+        EXPECT_EQ(platform::LiveUserObjects(), userWhileShown);
+        EXPECT_LT(PrivateBytes(), memoryBefore + kMemoryBound);
+    }
+    EXPECT_EQ(platform::LiveUserObjects(), userBefore) << "every window of the form went with it";
 }
 
 class NullOwner : public SubclassOwner {
