@@ -19,7 +19,7 @@ constexpr COLORREF kCreditsBackColor = RGB(211, 211, 211);
 using platform::TwipsToPixelsX;
 using platform::TwipsToPixelsY;
 
-RECT PixelRect(const layout::TwipsRect& r) {
+RECT PixelsOf(const layout::TwipsRect& r) {
     const int left = TwipsToPixelsX(r.left);
     const int top = TwipsToPixelsY(r.top);
     return RECT{left, top, left + TwipsToPixelsX(r.width), top + TwipsToPixelsY(r.height)};
@@ -50,12 +50,12 @@ void FrmDictionary::CreateControls() {
     // Created in the stored order; the tab indexes, not this order, decide where Tab goes.
     reDrawTimer_.onTick = [this] { DrawCredits(); };
 
-    picN_.CreateChild(hwnd(), L"picN", PixelRect(layout::kPicN), true);
+    picN_.CreateChild(hwnd(), L"picN", PixelsOf(layout::kPicN), true);
     // Kept drawn, so that the skin can be put under the strip picture (ShowSkinUnderStrip).
     picN_.SetAutoRedraw(true);
-    btnClose_ = &picN_.AddImage(L"btnClose", PixelRect(layout::kBtnClose));
+    btnClose_ = &picN_.AddImage(L"btnClose", PixelsOf(layout::kBtnClose));
     btnClose_->toolTip = layout::kCloseToolTip;
-    btnMin_ = &picN_.AddImage(L"btnMin", PixelRect(layout::kBtnMin));
+    btnMin_ = &picN_.AddImage(L"btnMin", PixelsOf(layout::kBtnMin));
     btnMin_->toolTip = layout::kMinToolTip;
     picN_.UpdateImage(*btnClose_);
     picN_.UpdateImage(*btnMin_);
@@ -66,11 +66,11 @@ void FrmDictionary::CreateControls() {
     btnMin_->mouse.down = [this](const platform::MouseEvent&) { SetStrip(StripState::MinDown); };
     btnMin_->mouse.move = [this](const platform::MouseEvent&) { SetStrip(StripState::MinHot); };
 
-    pTop_.CreateChild(hwnd(), L"pTop", PixelRect(layout::kPTop), false);
+    pTop_.CreateChild(hwnd(), L"pTop", PixelsOf(layout::kPTop), false);
     pTop_.SetAutoRedraw(true);
     pTop_.SetPicture(platform::Picture::FromBitmapResource(IDB_SKIN_ATLAS));
     auto hidden = [this](const wchar_t* name, const layout::TwipsRect& where, int resource) {
-        auto& image = pTop_.AddImage(name, PixelRect(where), platform::Picture::FromBitmapResource(resource));
+        auto& image = pTop_.AddImage(name, PixelsOf(where), platform::Picture::FromBitmapResource(resource));
         image.visible = false;
         return &image;
     };
@@ -86,10 +86,10 @@ void FrmDictionary::CreateControls() {
     cmdHome_ = CreateButton(L"cmdHome", layout::kCmdHome, L"Homepage", &FrmDictionary::cmdHome_Click);
     cmdApply_ = CreateButton(L"cmdApply", layout::kCmdApply, L"&Apply", &FrmDictionary::cmdApply_Click);
 
-    picText_.CreateChild(hwnd(), L"PicText", PixelRect(layout::kPicText), true);
+    picText_.CreateChild(hwnd(), L"PicText", PixelsOf(layout::kPicText), true);
     picText_.SetForeColor(GetSysColor(COLOR_WINDOWTEXT));
 
-    image1_ = &AddImage(L"Image1", PixelRect(layout::kImage1), platform::Picture::FromBitmapResource(IDB_BANNER));
+    image1_ = &AddImage(L"Image1", PixelsOf(layout::kImage1), platform::Picture::FromBitmapResource(IDB_BANNER));
 
     ArrangeTabOrder();
     onResize = [this] { ResizeHandling(); };
@@ -113,7 +113,7 @@ std::unique_ptr<aerobutton::AeroButton> FrmDictionary::CreateButton(const wchar_
                                                                     const layout::TwipsRect& where,
                                                                     const wchar_t* caption,
                                                                     void (FrmDictionary::*click)()) {
-    const RECT r = PixelRect(where);
+    const RECT r = PixelsOf(where);
     platform::FormControlSite& site = host_->AddSite(name);
     site.onEvent = [this, click](platform::ControlEvent& event) {
         if (event.dispatchId == aerobutton::event_id::Click) (this->*click)();

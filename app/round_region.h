@@ -4,15 +4,11 @@
 
 #include <cstdint>
 
+#include "platform/pixel_rect.h"
+
 namespace app {
 
-struct RegionBox {
-    std::int32_t left = 0;
-    std::int32_t top = 0;
-    std::int32_t right = 0;
-    std::int32_t bottom = 0;
-    bool operator==(const RegionBox&) const = default;
-};
+using RegionBox = platform::PixelRect;
 
 // The client area's box in window pixels, from the outer and client sizes in twips and the
 // whole-number twips per pixel: side frame b, caption-and-top t = (outer - client) / ty - b,

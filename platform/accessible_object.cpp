@@ -39,32 +39,47 @@ long AccessibleSource::ChildAt(POINT screen) {
     return 0;
 }
 
+// COM's reference counting for an object of one interface: the last Release frees it.
+// Clients in other processes hold it through proxies whose releases arrive here, long after
+// the window may be gone.
+template <typename Interface>
+class CountedObject : public Interface {
+public:
+    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
+    ULONG STDMETHODCALLTYPE Release() override {
+        const LONG left = InterlockedDecrement(&references_);
+        if (left == 0) delete this;
+        return static_cast<ULONG>(left);
+    }
+
+protected:
+    CountedObject() = default;
+    virtual ~CountedObject() = default;
+    // QueryInterface's answer: this object for IUnknown and the interfaces it has.
+    HRESULT Give(bool has, void** out) {
+        if (!out) return E_POINTER;
+        *out = has ? static_cast<Interface*>(this) : nullptr;
+        if (!has) return E_NOINTERFACE;
+        AddRef();
+        return S_OK;
+    }
+
+private:
+    LONG references_ = 1;
+};
+
 // A list of children as clients walk it: child windows' objects and simple elements' ids.
-class ChildList final : public IEnumVARIANT {
+class ChildList final : public CountedObject<IEnumVARIANT> {
 public:
     explicit ChildList(std::vector<VARIANT> items) : items_(std::move(items)) {}
-    ~ChildList() {
+    ~ChildList() override {
         for (VARIANT& item : items_) VariantClear(&item);
     }
     ChildList(const ChildList&) = delete;
     ChildList& operator=(const ChildList&) = delete;
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
-        if (!out) return E_POINTER;
-        if (IsEqualIID(riid, kIIDUnknown) || IsEqualIID(riid, kIIDEnumVariant)) {
-            *out = static_cast<IEnumVARIANT*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const LONG left = InterlockedDecrement(&references_);
-        // As for the accessible object: COM's last Release frees.
-        if (left == 0) delete this;
-        return static_cast<ULONG>(left);
+        return Give(IsEqualIID(riid, kIIDUnknown) || IsEqualIID(riid, kIIDEnumVariant), out);
     }
     HRESULT STDMETHODCALLTYPE Next(ULONG count, VARIANT* out, ULONG* fetched) override {
         if (!out) return E_POINTER;
@@ -100,35 +115,23 @@ public:
     }
 
 private:
-    LONG references_ = 1;
     std::vector<VARIANT> items_;
     size_t next_ = 0;
 };
 
-class AccessibleObject final : public IAccessible {
+class AccessibleObject final : public CountedObject<IAccessible> {
 public:
     AccessibleObject(HWND hwnd, AccessibleSource& source) : hwnd_(hwnd), source_(&source) {}
     void Disconnect() { source_ = nullptr; }
 
     // IUnknown
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
-        if (!out) return E_POINTER;
-        if (IsEqualIID(riid, kIIDUnknown) || IsEqualIID(riid, kIIDDispatch) || IsEqualIID(riid, kIIDAccessible)) {
-            *out = static_cast<IAccessible*>(this);
-            AddRef();
-            return S_OK;
+        if (out && IsEqualIID(riid, kIIDEnumVariant) && source_ && source_->ListsChildWindows()) {
+            *out = nullptr;
+            return ListChildren(out);
         }
-        *out = nullptr;
-        if (IsEqualIID(riid, kIIDEnumVariant) && source_ && source_->ListsChildWindows()) return ListChildren(out);
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const LONG left = InterlockedDecrement(&references_);
-        // COM's rule: the last Release frees the object. Clients in other processes hold it
-        // through proxies whose releases arrive here, long after the window may be gone.
-        if (left == 0) delete this;
-        return static_cast<ULONG>(left);
+        return Give(IsEqualIID(riid, kIIDUnknown) || IsEqualIID(riid, kIIDDispatch) || IsEqualIID(riid, kIIDAccessible),
+                    out);
     }
 
     // IDispatch: clients use the interface's own methods; there is no type information.
@@ -358,7 +361,6 @@ private:
         return static_cast<IAccessible*>(standard);
     }
 
-    LONG references_ = 1;
     HWND hwnd_;
     AccessibleSource* source_;  // null once disconnected
 };

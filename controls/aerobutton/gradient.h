@@ -5,16 +5,11 @@
 #include <cstdint>
 
 #include "controls/aerobutton/color_math.h"
+#include "controls/aerobutton/corner_points.h"
 
 namespace aerobutton {
 
-struct GradientBox {
-    int x1 = 0;
-    int y1 = 0;
-    int x2 = 0;
-    int y2 = 0;
-    bool operator==(const GradientBox&) const = default;
-};
+using GradientBox = CornerPoints;
 
 // The box a gradient call covers: an end of -1 means the last column (width - 1) or the last
 // row (height - 1); an end before its start is moved up to the start.

@@ -2,15 +2,11 @@
 // vertical or horizontal line is lengthened by one to include it.
 #pragma once
 
+#include "controls/aerobutton/corner_points.h"
+
 namespace aerobutton {
 
-struct LineEnds {
-    int x1 = 0;
-    int y1 = 0;
-    int x2 = 0;
-    int y2 = 0;
-    bool operator==(const LineEnds&) const = default;
-};
+using LineEnds = CornerPoints;
 
 // A vertical line (x1 = x2) gets y2 + 1; then, with that y2, a horizontal line (y1 = y2)
 // gets x2 + 1. A single point therefore becomes a vertical line one pixel long.

@@ -7,17 +7,11 @@
 #include <vector>
 
 #include "controls/aerobutton/enumerations.h"
+#include "platform/pixel_rect.h"
 
 namespace aerobutton {
 
-// Pixels, (left, top, right, bottom) with right and bottom exclusive.
-struct PixelRect {
-    std::int32_t left = 0;
-    std::int32_t top = 0;
-    std::int32_t right = 0;
-    std::int32_t bottom = 0;
-    bool operator==(const PixelRect&) const = default;
-};
+using platform::PixelRect;
 
 struct PixelPoint {
     int x = 0;
