@@ -3,19 +3,10 @@ ticks apart show the same lines moved up by whole pixels. usage: credits.py BRIN
 import sys
 import time
 
-from e2elib import Screenshot, Wine, check, run, wait_for_window, xdotool
+from e2elib import Screenshot, Wine, check, run, visible_box, wait_for_main_window, xdotool
 
-BLACK = (0, 0, 0)  # the test display's root window
 PANEL_BACK = (211, 211, 211)
 PANEL_LEFT, PANEL_TOP, PANEL_W, PANEL_H = 16, 72, 225, 65  # in the client area
-
-
-def client_box(shot):
-    """The visible part of the window: its client area, cut to the rounded region."""
-    mid_y, mid_x = shot.height // 2, shot.width // 2
-    xs = [x for x in range(shot.width) if shot.pixel(x, mid_y) != BLACK]
-    ys = [y for y in range(shot.height) if shot.pixel(mid_x, y) != BLACK]
-    return xs[0], ys[0], xs[-1] + 1, ys[-1] + 1
 
 
 def panel_rows(shot, left, top):
@@ -42,16 +33,14 @@ def main():
     exe, prefix = sys.argv[1], sys.argv[2]
     program = Wine(prefix).start(exe)
     try:
-        window = wait_for_window("Tarnwick!")
-        check(window is not None, 'the window titled "Tarnwick!" appears')
-        xdotool("mousemove", 5, 5)  # the pointer away from the window
+        wait_for_main_window()
         # A pass lasts about ten seconds: after two the block has come well into the panel.
         time.sleep(2.0)
         first = Screenshot(sys.argv[3] if len(sys.argv) > 3 else None)
-        left, top, _, _ = client_box(first)
+        left, top, _, _ = visible_box(first)
         time.sleep(0.4)
         second = Screenshot()
-        check(client_box(second)[:2] == (left, top), "the window stays where it was")
+        check(visible_box(second)[:2] == (left, top), "the window stays where it was")
 
         before, after = panel_rows(first, left, top), panel_rows(second, left, top)
         print("ink rows before: %s" % ink_rows(before))

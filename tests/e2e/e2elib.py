@@ -68,6 +68,15 @@ def wait_for_window(name, timeout=30.0):
     return None
 
 
+def wait_for_main_window():
+    """Waits for the program's main window, checks that it appeared and moves the pointer away
+    from it; returns the window."""
+    window = wait_for_window("Tarnwick!")
+    check(window is not None, 'the window titled "Tarnwick!" appears')
+    xdotool("mousemove", 5, 5)
+    return window
+
+
 def window_gone(name, timeout=10.0):
     deadline = time.time() + timeout * PATIENCE
     pattern = "^" + name.replace("!", "\\!") + "$"
@@ -102,6 +111,18 @@ class Screenshot:
     def pixel(self, x, y):
         i = (y * self.width + x) * 3
         return tuple(self.data[i:i + 3])
+
+
+BLACK = (0, 0, 0)  # the test display's root window
+
+
+def visible_box(shot):
+    """The bounding box of everything not black across the screen's middle row and column: the
+    program's window as it shows, its client area cut to the rounded region."""
+    mid_y, mid_x = shot.height // 2, shot.width // 2
+    xs = [x for x in range(shot.width) if shot.pixel(x, mid_y) != BLACK]
+    ys = [y for y in range(shot.height) if shot.pixel(mid_x, y) != BLACK]
+    return xs[0], ys[0], xs[-1] + 1, ys[-1] + 1
 
 
 def click(x, y, button=1):

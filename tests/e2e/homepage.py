@@ -8,9 +8,8 @@ import sys
 import tempfile
 import time
 
-from e2elib import Screenshot, Wine, check, click, run, wait_for_window, xdotool
+from e2elib import Screenshot, Wine, check, click, run, visible_box, wait_for_window, xdotool
 
-BLACK = (0, 0, 0)  # the test display's root window
 HOME_PAGE = "http://www.olvenar.com/"
 HANDLER_KEY = r"HKCR\http\shell\open\command"
 # In the client area: the two buttons, which may change their look with focus and hover, and
@@ -23,14 +22,6 @@ CREDITS = (16, 72, 225, 65)
 def windows_path(path):
     """The path as the Windows program sees it: Wine maps the Unix root to drive Z:."""
     return "Z:" + os.path.abspath(path).replace("/", "\\")
-
-
-def visible_box(shot):
-    """The bounding box of everything not black: the program's window cut to its region."""
-    mid_y, mid_x = shot.height // 2, shot.width // 2
-    xs = [x for x in range(shot.width) if shot.pixel(x, mid_y) != BLACK]
-    ys = [y for y in range(shot.height) if shot.pixel(mid_x, y) != BLACK]
-    return xs[0], ys[0], xs[-1] + 1, ys[-1] + 1
 
 
 def changed_pixels(before, after, box):

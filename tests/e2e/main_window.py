@@ -7,19 +7,10 @@ build's window shows exactly that picture (another build of the same sources).""
 import os
 import sys
 
-from e2elib import Screenshot, Wine, check, click, pause, run, wait_for_window, window_gone, xdotool
+from e2elib import BLACK, Screenshot, Wine, check, click, pause, run, visible_box, wait_for_main_window, wait_for_window, window_gone, xdotool
 
-BLACK = (0, 0, 0)  # the test display's root window
 KEY = r"HKLM\SYSTEM\ControlSet001\Control"
 SCREEN_W, SCREEN_H = 1024, 768
-
-
-def visible_box(shot):
-    """The bounding box of everything not black: the program's window cut to its region."""
-    mid_y, mid_x = shot.height // 2, shot.width // 2
-    xs = [x for x in range(shot.width) if shot.pixel(x, mid_y) != BLACK]
-    ys = [y for y in range(shot.height) if shot.pixel(mid_x, y) != BLACK]
-    return xs[0], ys[0], xs[-1] + 1, ys[-1] + 1
 
 
 def look(shot, box):
@@ -64,9 +55,7 @@ def main():
     wine.reg("delete", r"HKLM\SYSTEM\ControlSet001", "/f")
     program = wine.start(exe)
     try:
-        window = wait_for_window("Tarnwick!")
-        check(window is not None, 'the window titled "Tarnwick!" appears')
-        xdotool("mousemove", 5, 5)  # the pointer away from the window
+        window = wait_for_main_window()
         pause(1.0)
         shot = Screenshot()
         left, top, right, bottom = visible_box(shot)

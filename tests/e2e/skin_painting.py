@@ -5,22 +5,13 @@ import os
 import sys
 import time
 
-from e2elib import Screenshot, Wine, check, click, restore_window, run, wait_for_window, xdotool
+from e2elib import Screenshot, Wine, check, click, restore_window, run, visible_box, wait_for_main_window, xdotool
 
 sys.dont_write_bytecode = True  # keep the resources folder free of caches
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "resources"))
 from generate_art import BODY, FRAME, band_colour  # noqa: E402  the artwork's own colours
 
-BLACK = (0, 0, 0)
 WHITE = (255, 255, 255)
-
-
-def client_box(shot):
-    """The visible part of the window: its client area, cut to the rounded region."""
-    mid_y, mid_x = shot.height // 2, shot.width // 2
-    xs = [x for x in range(shot.width) if shot.pixel(x, mid_y) != BLACK]
-    ys = [y for y in range(shot.height) if shot.pixel(mid_x, y) != BLACK]
-    return xs[0], ys[0], xs[-1] + 1, ys[-1] + 1
 
 
 def painted_skin(shot, left, top, width, height):
@@ -46,12 +37,10 @@ def main():
     exe, prefix = sys.argv[1], sys.argv[2]
     program = Wine(prefix).start(exe)
     try:
-        window = wait_for_window("Tarnwick!")
-        check(window is not None, 'the window titled "Tarnwick!" appears')
-        xdotool("mousemove", 5, 5)  # the pointer away from the window
+        window = wait_for_main_window()
         time.sleep(1.0)
         shot = Screenshot()
-        left, top, right, bottom = client_box(shot)
+        left, top, right, bottom = visible_box(shot)
         width, height = right - left, bottom - top
         print("client area on screen: %d,%d %dx%d" % (left, top, width, height))
 
@@ -91,7 +80,7 @@ def main():
         restore_window(window)
         time.sleep(1.0)
         after_shot = Screenshot()
-        check(client_box(after_shot) == (left, top, right, bottom), "the window is restored in place")
+        check(visible_box(after_shot) == (left, top, right, bottom), "the window is restored in place")
         check(strip_pixels(after_shot, left, top, width) == normal_strip, "the restore resets the strip")
         after = painted_skin(after_shot, left, top, width, height)
         differing = sum(1 for a, b in zip(before, after) if a != b)

@@ -1,8 +1,7 @@
 // A real button's picture and caption, read back from its surface: which picture each look
 // shows, the disabled fade, and the caption colour that the palette holds.
 #include "controls/aerobutton/aero_button.h"
-#include "tests/support/dib_surface.h"
-#include "tests/support/recording_site.h"
+#include "tests/support/button_pixels.h"
 #include "tests/support/test_pictures.h"
 
 #include <gtest/gtest.h>
@@ -12,23 +11,15 @@
 namespace {
 
 using namespace aerobutton;
-using testing_support::PlainWindow;
-using testing_support::RecordingSite;
 using testing_support::SolidBitmapPicture;
 
 constexpr COLORREF kNormalColour = RGB(200, 30, 30);
 constexpr COLORREF kHotColour = RGB(30, 200, 30);
 constexpr COLORREF kDownColour = RGB(30, 30, 200);
 
-class ButtonContentTest : public ::testing::Test {
+class ButtonContentTest : public testing_support::ButtonPixelTest {
 protected:
-    void SetUp() override {
-        ASSERT_NE(parent.hwnd(), nullptr);
-        button = std::make_unique<AeroButton>(site, parent.hwnd(), 10, 10, 97, 25);
-        button->InitProperties();
-        button->SetCaption(L"");
-        site.Take();
-    }
+    void SetUp() override { Create(97, 25); }
 
     // The colour at the middle of the picture's rectangle.
     COLORREF PictureCentre() const {
@@ -45,10 +36,6 @@ protected:
             for (int x = 0; x < button->ClientWidth(); ++x) n += match(button->Surface().Image().PixelAt(x, y));
         return n;
     }
-
-    PlainWindow parent{300, 200};
-    RecordingSite site;
-    std::unique_ptr<AeroButton> button;
 };
 
 TEST_F(ButtonContentTest, EachLookShowsItsStatePicture) {

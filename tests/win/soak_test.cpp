@@ -13,6 +13,7 @@
 #include "controls/aerobutton/aero_button.h"
 #include "controls/aerobutton/subclass.h"
 #include "platform/gdi_owner.h"
+#include "tests/support/dib_surface.h"
 #include "tests/support/recording_site.h"
 #include "tests/support/test_pictures.h"
 
@@ -30,29 +31,15 @@ SIZE_T PrivateBytes() {
 // Growth allowed for caches the system keeps (fonts, brushes, heaps growing once).
 constexpr SIZE_T kMemoryBound = 8 * 1024 * 1024;
 
-LRESULT CALLBACK SoakFormProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcW(hwnd, message, wParam, lParam);
-}
-
-HWND CreateSoakForm() {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = SoakFormProcedure;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"SoakForm";
-    RegisterClassW(&wc);  // a second registration fails harmlessly
-    return CreateWindowExW(0, L"SoakForm", L"soak", WS_POPUP, 0, 0, 300, 200, nullptr, nullptr,
-                           GetModuleHandleW(nullptr), nullptr);
-}
-
 TEST(Soak, AHundredThousandPaintsAcrossLooksShapesPicturesAndOpacities) {
-    HWND form = CreateSoakForm();
+    const testing_support::PlainWindow form(300, 200);
     const long userBefore = platform::LiveUserObjects();
     {
         testing_support::RecordingSite site;
         const auto bitmap = testing_support::SolidBitmapPicture(16, 16, RGB(200, 30, 30));
         const auto icon =
             platform::Picture::FromIcon(platform::UniqueIcon(CopyIcon(LoadIconW(nullptr, IDI_APPLICATION))));
-        AeroButton button(site, form, 0, 0, 97, 25);
+        AeroButton button(site, form.hwnd(), 0, 0, 97, 25);
         button.ReadProperties(platform::PropertyBag{{L"Caption", std::wstring(L"&Apply")}});
         auto setUp = [&](int round) {
             button.SetButtonShape(round % 4);
@@ -83,7 +70,6 @@ TEST(Soak, AHundredThousandPaintsAcrossLooksShapesPicturesAndOpacities) {
         EXPECT_LT(PrivateBytes(), memoryBefore + kMemoryBound);
     }
     EXPECT_EQ(platform::LiveUserObjects(), userBefore) << "the icon and the button's window went with their owners";
-    DestroyWindow(form);
 }
 
 TEST(Soak, AHundredThousandCreditTicks) {
@@ -114,23 +100,22 @@ public:
 constexpr UINT kProbeMessage = WM_APP + 7;
 
 TEST(Soak, TenThousandSubclassAttachDetachCycles) {
-    HWND form = CreateSoakForm();
+    const testing_support::PlainWindow form(300, 200);
     NullOwner owner;
     const long recordsBefore = LiveSubclassRecords();
     const SIZE_T memoryBefore = PrivateBytes();
     for (int i = 0; i < 10000; ++i) {
         SubclassTable table(owner);
-        ASSERT_TRUE(table.sc_Subclass(form));
-        table.AddSubclassMessage(form, kProbeMessage, kAfterPrevious);
-        SendMessageW(form, kProbeMessage, 0, 0);
-        if (i % 2) table.DetachSubclass(form);
+        ASSERT_TRUE(table.sc_Subclass(form.hwnd()));
+        table.AddSubclassMessage(form.hwnd(), kProbeMessage, kAfterPrevious);
+        SendMessageW(form.hwnd(), kProbeMessage, 0, 0);
+        if (i % 2) table.DetachSubclass(form.hwnd());
     }
     EXPECT_EQ(owner.calls, 10000);
     EXPECT_EQ(LiveSubclassRecords(), recordsBefore);
     EXPECT_LT(PrivateBytes(), memoryBefore + kMemoryBound);
-    SendMessageW(form, kProbeMessage, 0, 0);
+    SendMessageW(form.hwnd(), kProbeMessage, 0, 0);
     EXPECT_EQ(owner.calls, 10000) << "nothing is left attached";
-    DestroyWindow(form);
 }
 
 }  // namespace
