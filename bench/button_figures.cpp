@@ -8,6 +8,7 @@
 
 #include "bench/bench_form.h"
 #include "controls/aerobutton/subclass.h"
+#include "platform/dib_section.h"
 #include "platform/gdi_owner.h"
 #include "platform/picture.h"
 
@@ -24,21 +25,13 @@ constexpr int kMessagesPerRepetition = 1000;
 // A 32 x 32 picture whose left half is the mask colour (0xC0C0C0) and whose right half is a
 // colour of its own, so that masking and blending both have pixels to work on.
 platform::PicturePtr MaskedPicture() {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = 32;
-    info.bmiHeader.biHeight = -32;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    platform::UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bitmap || !bits) return nullptr;
-    auto* pixels = static_cast<std::uint32_t*>(bits);
+    platform::DibSection dib = platform::MakeDibSection(nullptr, 32, 32, 32, platform::RowOrder::TopDown);
+    if (!dib.bitmap) return nullptr;
+    auto* pixels = static_cast<std::uint32_t*>(dib.bits);
     for (int y = 0; y < 32; ++y) {
         for (int x = 0; x < 32; ++x) pixels[y * 32 + x] = x < 16 ? 0x00C0C0C0u : 0x00306090u + static_cast<std::uint32_t>(y);
     }
-    return platform::Picture::FromBitmap(std::move(bitmap));
+    return platform::Picture::FromBitmap(std::move(dib.bitmap));
 }
 
 // One BitBlt of the button's size between two memory surfaces of the screen's format: the

@@ -9,7 +9,6 @@ namespace {
 using namespace aerobutton;
 
 Rgb Grey(int x) { return MakeRgb(x, x, x); }
-const Rgb kWhite = Grey(255);
 
 Palette Palette230() { return ComputePalette(Grey(230), Grey(0), MakeRgb(255, 0, 255)); }
 

@@ -1,7 +1,9 @@
 #include "tests/support/test_pictures.h"
 
 #include <cstdint>
+#include <utility>
 
+#include "platform/dib_section.h"
 #include "platform/gdi_owner.h"
 
 namespace testing_support {
@@ -10,18 +12,10 @@ namespace {
 
 // A 24-bit bottom-up DIB section (no alpha channel to interfere with icon masks).
 platform::UniqueBitmap ColourBitmap(int width, int height, const std::vector<COLORREF>& pixels) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    platform::UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bitmap) return bitmap;
+    platform::DibSection dib = platform::MakeDibSection(nullptr, width, height, 24, platform::RowOrder::BottomUp);
+    if (!dib.bitmap) return std::move(dib.bitmap);
     const int stride = (width * 3 + 3) & ~3;
-    auto* bytes = static_cast<std::uint8_t*>(bits);
+    auto* bytes = static_cast<std::uint8_t*>(dib.bits);
     for (int y = 0; y < height; ++y) {
         std::uint8_t* row = bytes + static_cast<size_t>(height - 1 - y) * stride;
         for (int x = 0; x < width; ++x) {
@@ -31,7 +25,7 @@ platform::UniqueBitmap ColourBitmap(int width, int height, const std::vector<COL
             row[3 * x + 2] = GetRValue(c);
         }
     }
-    return bitmap;
+    return std::move(dib.bitmap);
 }
 
 }  // namespace

@@ -25,7 +25,6 @@ constexpr COLORREF kPlain = RGB(112, 112, 112);
 constexpr COLORREF kBlue = RGB(60, 127, 177);
 constexpr COLORREF kPressed = RGB(44, 98, 139);
 constexpr COLORREF kDisabled = RGB(173, 178, 181);
-constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kFocus = RGB(72, 216, 251);
 
 struct Look {

@@ -9,6 +9,8 @@
 
 #include "app/frm_dictionary.h"
 #include "app/mod_frm.h"
+#include "controls/aerobutton/color_math.h"
+#include "platform/dib_section.h"
 #include "platform/picture.h"
 
 namespace {
@@ -30,7 +32,7 @@ constexpr COLORREF kRightEdge = RGB(240, 240, 240);
 constexpr COLORREF kRightEdgeFirst = RGB(128, 0, 64);
 constexpr COLORREF kRightEdgeLast = RGB(0, 128, 64);
 constexpr COLORREF kBottomRight = RGB(128, 128, 0);
-constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kWhite = aerobutton::kWhite;
 
 struct Fill {
     int x, y, w, h;
@@ -39,17 +41,9 @@ struct Fill {
 
 // A 640 x 480 atlas at 24 bits per pixel: black, with each piece's source rectangle filled.
 platform::PicturePtr MakePieceAtlas() {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = 640;
-    info.bmiHeader.biHeight = -480;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    platform::UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bitmap) return nullptr;
-    auto* bytes = static_cast<std::uint8_t*>(bits);
+    platform::DibSection dib = platform::MakeDibSection(nullptr, 640, 480, 24, platform::RowOrder::TopDown);
+    if (!dib.bitmap) return nullptr;
+    auto* bytes = static_cast<std::uint8_t*>(dib.bits);
     const int stride = (640 * 3 + 3) & ~3;
     std::fill_n(bytes, static_cast<size_t>(stride) * 480, 0);
     const Fill fills[] = {
@@ -68,7 +62,7 @@ platform::PicturePtr MakePieceAtlas() {
             }
         }
     }
-    return platform::Picture::FromBitmap(std::move(bitmap));
+    return platform::Picture::FromBitmap(std::move(dib.bitmap));
 }
 
 // The client area as painted, row by row.
