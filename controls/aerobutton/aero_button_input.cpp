@@ -209,13 +209,9 @@ void AeroButton::OnSubclassMessage(bool before, bool& handled, LRESULT& result, 
             } else {
                 const bool hadFocus = hasFocus_;
                 const bool framed = isDefault_ || isMouseOver_ || hasFocus_;
-                hasFocus_ = false;
-                isPressed_ = false;
-                isMouseHeld_ = false;
-                isMouseOver_ = false;
-                isSpaceHeld_ = false;
-                isDefault_ = false;
-                // Painted without focus frame, default frame or hover.
+                // Painted without focus frame, default frame or hover, and no press goes on
+                // in an inactive form: every run-time flag off.
+                SetRunTimeFlags(false, false, false, false, false, false, false);
                 if (enabled_) Redraw(StateNormal, framed);
                 isDefault_ = site_.AmbientDisplayAsDefault();
                 hasFocus_ = hadFocus;
