@@ -21,6 +21,9 @@ HRESULT ReturnText(const std::wstring& text, BSTR* out) {
     return *out ? S_OK : E_OUTOFMEMORY;
 }
 
+bool Contains(const RECT& r, long x, long y) { return x >= r.left && x < r.right && y >= r.top && y < r.bottom; }
+}  // namespace
+
 VARIANT ChildVariant(long child) {
     VARIANT v;
     VariantInit(&v);
@@ -28,9 +31,6 @@ VARIANT ChildVariant(long child) {
     v.lVal = child;
     return v;
 }
-
-bool Contains(const RECT& r, long x, long y) { return x >= r.left && x < r.right && y >= r.top && y < r.bottom; }
-}  // namespace
 
 long AccessibleSource::ChildAt(POINT screen) {
     for (long id = ChildCount(); id >= 1; --id) {

@@ -13,6 +13,9 @@ namespace platform {
 // The identifiers the system asks for by value; the import library has only a thunk for them.
 inline constexpr IID kIIDAccessible{0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
 
+// The VARIANT by which clients name a child: VT_I4, CHILDID_SELF (0) for the object itself.
+VARIANT ChildVariant(long child);
+
 // What the object reports. Child 0 is the object itself; children 1 to ChildCount() are
 // simple elements inside it, with no window and no children of their own.
 class AccessibleSource {

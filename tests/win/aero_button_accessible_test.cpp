@@ -53,13 +53,7 @@ ComRef<IAccessible>& ObjectOf(HWND hwnd, ComRef<IAccessible>& out) {
     return out;
 }
 
-VARIANT Self() {
-    VARIANT v;
-    VariantInit(&v);
-    v.vt = VT_I4;
-    v.lVal = CHILDID_SELF;
-    return v;
-}
+VARIANT Self() { return platform::ChildVariant(CHILDID_SELF); }
 
 // A text property, or "<none>" when the object has none (S_FALSE and no text).
 using TextGetter = HRESULT (STDMETHODCALLTYPE IAccessible::*)(VARIANT, BSTR*);

@@ -25,13 +25,7 @@ using testing_support::Pump;
 using app::FrmDictionary;
 using app::StripState;
 
-VARIANT Child(long id) {
-    VARIANT v;
-    VariantInit(&v);
-    v.vt = VT_I4;
-    v.lVal = id;
-    return v;
-}
+VARIANT Child(long id) { return platform::ChildVariant(id); }
 
 std::wstring Take(BSTR text) {
     std::wstring out = text ? std::wstring(text, SysStringLen(text)) : L"<none>";
