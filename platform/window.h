@@ -1,5 +1,9 @@
 // The one bridge from window procedures to C++ objects: `this` arrives with WM_NCCREATE and
 // every later message goes to the object's OnMessage.
+//
+// The platform layer calls back one way: an object's events (a form's resize and unload, a
+// timer's tick, an image's mouse, a site's control events) are std::function members that its
+// owner sets; a derived window overrides the protected steps of its own window procedure.
 #pragma once
 
 #include <windows.h>
