@@ -16,8 +16,8 @@ void MeasureCreditLines(platform::SurfaceWindow& panel, const CreditTable& credi
     }
 }
 
-double DrawCreditLines(platform::SurfaceWindow& panel, const CreditTable& credits,
-                       std::vector<CreditMeasure>& measures, float creditTop) {
+double DrawCreditLines(platform::SurfaceWindow& panel, const CreditTable& credits, std::vector<CreditMeasure>& measures,
+                       float creditTop) {
     MeasureCreditLines(panel, credits, measures);
     panel.Cls();
     const double innerWidth = panel.ScaleWidth();

@@ -25,8 +25,8 @@ void MeasureCreditLines(platform::SurfaceWindow& panel, const CreditTable& credi
 // units), placing every line by its measure (lines not measured yet are measured first).
 // Returns the position just below the last line. Drawing failures are not examined: a
 // step that fails leaves its part unpainted and the rest is still drawn.
-double DrawCreditLines(platform::SurfaceWindow& panel, const CreditTable& credits,
-                       std::vector<CreditMeasure>& measures, float creditTop);
+double DrawCreditLines(platform::SurfaceWindow& panel, const CreditTable& credits, std::vector<CreditMeasure>& measures,
+                       float creditTop);
 
 // The same, measuring every line anew.
 double DrawCreditLines(platform::SurfaceWindow& panel, const CreditTable& credits, float creditTop);

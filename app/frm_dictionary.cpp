@@ -109,8 +109,7 @@ void FrmDictionary::ArrangeTabOrder() {
     }
 }
 
-std::unique_ptr<aerobutton::AeroButton> FrmDictionary::CreateButton(const wchar_t* name,
-                                                                    const layout::TwipsRect& where,
+std::unique_ptr<aerobutton::AeroButton> FrmDictionary::CreateButton(const wchar_t* name, const layout::TwipsRect& where,
                                                                     const wchar_t* caption,
                                                                     void (FrmDictionary::*click)()) {
     const RECT r = PixelsOf(where);
@@ -135,9 +134,9 @@ void FrmDictionary::Load() {
     PlacePicN();  // still in twips here: the margin is 8 twips
     FormPaintTitle(*this, layout::kTitle, layout::kTitleLeft, layout::kTitleTop);
     FormRoundRegion(*this);
-    image1_->rect = RECT{layout::kImage1Left, layout::kImage1Top,
-                         layout::kImage1Left + (image1_->rect.right - image1_->rect.left),
-                         layout::kImage1Top + (image1_->rect.bottom - image1_->rect.top)};
+    image1_->rect =
+        RECT{layout::kImage1Left, layout::kImage1Top, layout::kImage1Left + (image1_->rect.right - image1_->rect.left),
+             layout::kImage1Top + (image1_->rect.bottom - image1_->rect.top)};
     UpdateImage(*image1_);
     picText_.SetScaleMode(platform::ScaleMode::Pixels);
     picText_.SetBackColor(kCreditsBackColor);

@@ -31,8 +31,7 @@ HINSTANCE SystemShellExecute(HWND owner, const char* operation, const char* file
     static const ShellExecuteAFn entry = []() -> ShellExecuteAFn {
         HMODULE shell = LoadLibraryW(L"shell32.dll");
         if (!shell) return nullptr;
-        return reinterpret_cast<ShellExecuteAFn>(
-            reinterpret_cast<void*>(GetProcAddress(shell, "ShellExecuteA")));
+        return reinterpret_cast<ShellExecuteAFn>(reinterpret_cast<void*>(GetProcAddress(shell, "ShellExecuteA")));
     }();
     if (!entry) throw ShellUnavailable("ShellExecuteA cannot be loaded");
     return entry(owner, operation, file, parameters, directory, show);

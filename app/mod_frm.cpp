@@ -57,8 +57,8 @@ void FormRoundRegion(platform::Form& window) {
     window.SetScaleMode(platform::ScaleMode::Twips);
     const RegionBox box = RoundRegionBox(window.OuterWidthTwips(), window.OuterHeightTwips(), window.ScaleWidth(),
                                          window.ScaleHeight(), tx, ty);
-    platform::UniqueRegion region(CreateRoundRectRgn(box.left, box.top, box.right, box.bottom,
-                                                     kRegionCornerEllipse, kRegionCornerEllipse));
+    platform::UniqueRegion region(
+        CreateRoundRectRgn(box.left, box.top, box.right, box.bottom, kRegionCornerEllipse, kRegionCornerEllipse));
     // A failed call leaves the window unclipped and start-up goes on. SetWindowRgn's result
     // only says who owns the region: once it succeeds the window does and deletes it; after a
     // failure it is still ours, and the owner deletes it.

@@ -41,18 +41,16 @@ LONG Close(HKEY key) {
 LONG WriteValue(HKEY key, const std::string& field, const platform::Variant& value) {
     if (const auto* small = std::get_if<std::int16_t>(&value)) {
         const std::int32_t widened = *small;
-        return SetValue(key, field.c_str(), REG_DWORD, reinterpret_cast<const BYTE*>(&widened),
-                              sizeof widened);
+        return SetValue(key, field.c_str(), REG_DWORD, reinterpret_cast<const BYTE*>(&widened), sizeof widened);
     }
     if (const auto* number = std::get_if<std::int32_t>(&value)) {
-        return SetValue(key, field.c_str(), REG_DWORD, reinterpret_cast<const BYTE*>(number),
-                              sizeof *number);
+        return SetValue(key, field.c_str(), REG_DWORD, reinterpret_cast<const BYTE*>(number), sizeof *number);
     }
     if (const auto* text = std::get_if<std::wstring>(&value)) {
         const std::string ansi = platform::ToAnsi(*text);
         // The data length counts the terminating zero.
         return SetValue(key, field.c_str(), REG_SZ, reinterpret_cast<const BYTE*>(ansi.c_str()),
-                              static_cast<DWORD>(ansi.size() + 1));
+                        static_cast<DWORD>(ansi.size() + 1));
     }
     return ERROR_SUCCESS;  // other kinds are accepted and write nothing
 }

@@ -19,8 +19,7 @@ inline constexpr std::int32_t kTweakValue = 1000;
 // An empty member means the system's own call.
 struct RegistryEntries {
     std::function<LONG(HKEY root, const char* key, DWORD options, REGSAM access, HKEY* opened)> open;
-    std::function<LONG(HKEY key, const char* field, DWORD reserved, DWORD type, const BYTE* data, DWORD size)>
-        setValue;
+    std::function<LONG(HKEY key, const char* field, DWORD reserved, DWORD type, const BYTE* data, DWORD size)> setValue;
     std::function<LONG(HKEY key)> close;
 };
 // Puts entries in place and returns the ones they replace.

@@ -33,7 +33,8 @@ std::unique_ptr<aerobutton::AeroButton> BenchForm::AddApplyButton(bool userMode)
     site.SetControl(button.get());
     button->ReadProperties(platform::PropertyBag{
         {L"caption", std::wstring(L"&Apply")},
-        {L"font", std::make_shared<const platform::FontDescription>(platform::FontDescription{L"MS Sans Serif", 8.25f})},
+        {L"font",
+         std::make_shared<const platform::FontDescription>(platform::FontDescription{L"MS Sans Serif", 8.25f})},
     });
     return button;
 }

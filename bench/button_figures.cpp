@@ -29,7 +29,8 @@ platform::PicturePtr MaskedPicture() {
     if (!dib.bitmap) return nullptr;
     auto* pixels = static_cast<std::uint32_t*>(dib.bits);
     for (int y = 0; y < 32; ++y) {
-        for (int x = 0; x < 32; ++x) pixels[y * 32 + x] = x < 16 ? 0x00C0C0C0u : 0x00306090u + static_cast<std::uint32_t>(y);
+        for (int x = 0; x < 32; ++x)
+            pixels[y * 32 + x] = x < 16 ? 0x00C0C0C0u : 0x00306090u + static_cast<std::uint32_t>(y);
     }
     return platform::Picture::FromBitmap(std::move(dib.bitmap));
 }
@@ -44,8 +45,7 @@ double BlitMicroseconds() {
     platform::UniqueBitmap targetBitmap(CreateCompatibleBitmap(screen.get(), 97, 25));
     platform::SelectGuard selectSource(source.get(), sourceBitmap.get());
     platform::SelectGuard selectTarget(target.get(), targetBitmap.get());
-    return MedianMicroseconds([&] { BitBlt(target.get(), 0, 0, 97, 25, source.get(), 0, 0, SRCCOPY); },
-                              kRepetitions);
+    return MedianMicroseconds([&] { BitBlt(target.get(), 0, 0, 97, 25, source.get(), 0, 0, SRCCOPY); }, kRepetitions);
 }
 
 const char* StateName(std::int32_t state) {
@@ -62,10 +62,9 @@ const char* StateName(std::int32_t state) {
 void AddPaintRows(std::vector<Row>& rows, AeroButton& button, double blit, const char* what) {
     const HWND window = button.hWnd();
     for (std::int32_t state = aerobutton::StateNormal; state <= aerobutton::StateDisabled; ++state) {
-        const double us = MedianMicroseconds([&] { button.Redraw(state, true); }, kRepetitions,
-                                             [&] { UpdateWindow(window); });
-        rows.push_back({std::string("Redraw ") + what + ", " + StateName(state) + " (vs BitBlt 97x25)", us, blit,
-                        ""});
+        const double us =
+            MedianMicroseconds([&] { button.Redraw(state, true); }, kRepetitions, [&] { UpdateWindow(window); });
+        rows.push_back({std::string("Redraw ") + what + ", " + StateName(state) + " (vs BitBlt 97x25)", us, blit, ""});
     }
 }
 
@@ -76,10 +75,12 @@ void AddDrawingRows(std::vector<Row>& rows, BenchForm& form, AeroButton& button,
     const HWND window = button.hWnd();
     const double redraw = MedianMicroseconds([&] { button.Redraw(aerobutton::StateNormal, true); }, kRepetitions,
                                              [&] { UpdateWindow(window); });
-    const double withPaint = MedianMicroseconds([&] {
-        button.Redraw(aerobutton::StateNormal, true);
-        UpdateWindow(window);
-    }, kRepetitions);
+    const double withPaint = MedianMicroseconds(
+        [&] {
+            button.Redraw(aerobutton::StateNormal, true);
+            UpdateWindow(window);
+        },
+        kRepetitions);
     ShowWindow(form.hwnd(), SW_HIDE);
     const double drawing = MedianMicroseconds([&] { button.Redraw(aerobutton::StateNormal, true); }, kRepetitions);
     ShowWindow(form.hwnd(), SW_SHOWNOACTIVATE);

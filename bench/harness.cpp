@@ -31,8 +31,7 @@ double TimeOnce(const Timed& timed) {
 }
 }  // namespace
 
-double MedianMicroseconds(const std::function<void()>& work, int repetitions,
-                          const std::function<void()>& cleanup) {
+double MedianMicroseconds(const std::function<void()>& work, int repetitions, const std::function<void()>& cleanup) {
     const Timed timed{work, cleanup};
     for (int i = 0; i < kWarmUps; ++i) TimeOnce(timed);
     std::vector<double> samples;

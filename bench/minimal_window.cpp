@@ -29,9 +29,9 @@ void MinimalStartup() {
         return RegisterClassW(&wc);
     }();
     (void)registered;
-    g_window = CreateWindowExW(0, L"TarnwickBenchMinimal", L"Minimal", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
-                                CW_USEDEFAULT, CW_USEDEFAULT, 363, 181, nullptr, nullptr, GetModuleHandleW(nullptr),
-                                nullptr);
+    g_window =
+        CreateWindowExW(0, L"TarnwickBenchMinimal", L"Minimal", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT,
+                        CW_USEDEFAULT, 363, 181, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     ShowWindow(g_window, SW_SHOW);
     UpdateWindow(g_window);
 }

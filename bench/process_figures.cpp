@@ -48,7 +48,8 @@ double PrivateKilobytesAfterStartup(const std::wstring& path) {
         return -1;
     }
     double kilobytes = -1;
-    if (WaitForInputIdle(process.hProcess, kStartTimeoutMs) == 0) kilobytes = CommittedPrivateKilobytes(process.hProcess);
+    if (WaitForInputIdle(process.hProcess, kStartTimeoutMs) == 0)
+        kilobytes = CommittedPrivateKilobytes(process.hProcess);
     // The process was started here for the measurement only: nothing of it needs to be kept.
     TerminateProcess(process.hProcess, 0);
     WaitForSingleObject(process.hProcess, kStartTimeoutMs);
@@ -98,8 +99,8 @@ void AddSizeRows(std::vector<SizeRow>& rows, const std::wstring& releasedExecuta
         std::fprintf(stderr, "cannot measure the private memory of %s\n", Narrow(minimalCommonControls).c_str());
         return;
     }
-    rows.push_back({"private memory after start-up (vs minimal + Common Controls 6)", programMemory,
-                    commonControlsMemory, ""});
+    rows.push_back(
+        {"private memory after start-up (vs minimal + Common Controls 6)", programMemory, commonControlsMemory, ""});
 }
 
 }  // namespace bench

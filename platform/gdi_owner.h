@@ -83,8 +83,7 @@ public:
     ~WindowDC() {
         if (dc_) ReleaseDC(hwnd_, dc_);
     }
-    WindowDC(WindowDC&& other) noexcept
-        : hwnd_(other.hwnd_), dc_(std::exchange(other.dc_, nullptr)) {}
+    WindowDC(WindowDC&& other) noexcept : hwnd_(other.hwnd_), dc_(std::exchange(other.dc_, nullptr)) {}
     WindowDC& operator=(WindowDC&&) = delete;
     WindowDC(const WindowDC&) = delete;
     WindowDC& operator=(const WindowDC&) = delete;

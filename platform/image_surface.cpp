@@ -28,9 +28,9 @@ void ImageSurface::UpdateImage(ImageControl& image) {
 }
 
 void ImageSurface::RegisterToolTip(ImageControl& image) {
-    const auto index = std::find_if(images_.begin(), images_.end(),
-                                    [&](const auto& candidate) { return candidate.get() == &image; }) -
-                       images_.begin();
+    const auto index =
+        std::find_if(images_.begin(), images_.end(), [&](const auto& candidate) { return candidate.get() == &image; }) -
+        images_.begin();
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_SUBCLASS;
@@ -134,20 +134,21 @@ void ImageSurface::OnMouseMove(WPARAM wParam, LPARAM lParam) {
 
 LRESULT ImageSurface::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
-        case WM_LBUTTONDBLCLK: case WM_RBUTTONDBLCLK: case WM_MBUTTONDBLCLK:
-        case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP:
-            OnMouseButton(message, wParam, lParam);
-            return 0;
-        case WM_MOUSEMOVE:
-            OnMouseMove(wParam, lParam);
-            return 0;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDBLCLK:
+        case WM_MBUTTONDBLCLK:
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP: OnMouseButton(message, wParam, lParam); return 0;
+        case WM_MOUSEMOVE: OnMouseMove(wParam, lParam); return 0;
         case WM_CAPTURECHANGED:
             // A modal loop (the window-move loop of a drag) took the mouse: the press is over.
             if (reinterpret_cast<HWND>(lParam) != hwnd()) pressedTarget_ = -2;
             return 0;
-        default:
-            return SurfaceWindow::OnMessage(message, wParam, lParam);
+        default: return SurfaceWindow::OnMessage(message, wParam, lParam);
     }
 }
 

@@ -46,8 +46,12 @@ inline int KeyShiftState() {
 // The button a mouse button message is about (left for an unknown one).
 inline int ButtonOfMessage(UINT message) {
     switch (message) {
-        case WM_RBUTTONDOWN: case WM_RBUTTONUP: case WM_RBUTTONDBLCLK: return kRightButton;
-        case WM_MBUTTONDOWN: case WM_MBUTTONUP: case WM_MBUTTONDBLCLK: return kMiddleButton;
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONUP:
+        case WM_RBUTTONDBLCLK: return kRightButton;
+        case WM_MBUTTONDOWN:
+        case WM_MBUTTONUP:
+        case WM_MBUTTONDBLCLK: return kMiddleButton;
         default: return kLeftButton;
     }
 }

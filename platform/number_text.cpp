@@ -217,8 +217,10 @@ double NearestDouble(const std::string& digits, int power, bool& outOfRange) {
         numerator.MultiplyAdd(scale, group);
     }
     BigNumber denominator(1);
-    if (power >= 0) numerator.MultiplyByPowerOfFive(power);
-    else denominator.MultiplyByPowerOfFive(-power);
+    if (power >= 0)
+        numerator.MultiplyByPowerOfFive(power);
+    else
+        denominator.MultiplyByPowerOfFive(-power);
     // value = numerator / denominator * 2^power. Scale the quotient into [2^53, 2^55).
     const std::int64_t scale = 54 - (numerator.BitLength() - denominator.BitLength());
     numerator.ShiftLeft(scale);
@@ -274,8 +276,10 @@ std::wstring FormatGeneral(double value, int precision) {
 
     std::string digits;
     int shift = 0;
-    if (biased == 0) ExactDecimal(fraction, kMinimumExponent, digits, shift);
-    else ExactDecimal(fraction | kHiddenBit, biased - 1075, digits, shift);
+    if (biased == 0)
+        ExactDecimal(fraction, kMinimumExponent, digits, shift);
+    else
+        ExactDecimal(fraction | kHiddenBit, biased - 1075, digits, shift);
     int exponent = static_cast<int>(digits.size()) + shift - 1;  // of the leading digit
 
     const std::size_t keep = static_cast<std::size_t>(precision);
@@ -349,8 +353,8 @@ bool ParseDecimal(std::wstring_view text, double& value, bool& outOfRange) {
         return true;
     }
 
-    std::string digits;         // significant digits, the first not zero
-    std::int64_t power = 0;     // value = digits * 10^(power + written exponent)
+    std::string digits;      // significant digits, the first not zero
+    std::int64_t power = 0;  // value = digits * 10^(power + written exponent)
     bool anyDigit = false, point = false, droppedNonZero = false;
     for (; i < text.size(); ++i) {
         const wchar_t c = text[i];

@@ -71,8 +71,8 @@ PicturePtr LoadBitmap(const std::vector<std::uint8_t>& b) {
     std::vector<std::uint8_t> header(b.begin() + kFileHeader,
                                      b.begin() + kFileHeader + static_cast<size_t>(layout.headerAndColours));
     void* bits = nullptr;
-    UniqueBitmap bitmap(CreateDIBSection(nullptr, reinterpret_cast<const BITMAPINFO*>(header.data()),
-                                         DIB_RGB_COLORS, &bits, nullptr, 0));
+    UniqueBitmap bitmap(CreateDIBSection(nullptr, reinterpret_cast<const BITMAPINFO*>(header.data()), DIB_RGB_COLORS,
+                                         &bits, nullptr, 0));
     if (!bitmap || !bits) Invalid();
     std::memcpy(bits, b.data() + dataOffset, static_cast<size_t>(layout.pixels));
     auto picture = Picture::FromBitmap(std::move(bitmap));

@@ -162,12 +162,8 @@ void SurfaceWindow::ApplyDrawingAttributes() {
 
 double SurfaceWindow::CurrentX() const { return PixelsToUnitsX(currentX_); }
 double SurfaceWindow::CurrentY() const { return PixelsToUnitsY(currentY_); }
-void SurfaceWindow::SetCurrentX(double x) {
-    currentX_ = scaleMode_ == ScaleMode::Twips ? x / TwipsPerPixelX() : x;
-}
-void SurfaceWindow::SetCurrentY(double y) {
-    currentY_ = scaleMode_ == ScaleMode::Twips ? y / TwipsPerPixelY() : y;
-}
+void SurfaceWindow::SetCurrentX(double x) { currentX_ = scaleMode_ == ScaleMode::Twips ? x / TwipsPerPixelX() : x; }
+void SurfaceWindow::SetCurrentY(double y) { currentY_ = scaleMode_ == ScaleMode::Twips ? y / TwipsPerPixelY() : y; }
 
 double SurfaceWindow::TextWidth(std::wstring_view text) {
     SIZE size{};
@@ -215,11 +211,8 @@ void SurfaceWindow::Paint() {
 
 LRESULT SurfaceWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_PAINT:
-            Paint();
-            return 0;
-        case WM_ERASEBKGND:
-            return 1;
+        case WM_PAINT: Paint(); return 0;
+        case WM_ERASEBKGND: return 1;
         case WM_SIZE: {
             const SIZE client = ClientSizeOf(lParam);
             backImage_.EnsureSize(client.cx, client.cy, backColor_);
@@ -227,8 +220,7 @@ LRESULT SurfaceWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnSized(wParam);
             return 0;
         }
-        default:
-            return Window::OnMessage(message, wParam, lParam);
+        default: return Window::OnMessage(message, wParam, lParam);
     }
 }
 

@@ -12,12 +12,12 @@ namespace platform {
 class Picture;
 struct FontDescription;
 
-struct Empty {};                 // no value assigned
-struct Null {};                  // explicitly no valid data
-struct Boolean {                 // 16-bit boolean: false 0, true -1
+struct Empty {};  // no value assigned
+struct Null {};   // explicitly no valid data
+struct Boolean {  // 16-bit boolean: false 0, true -1
     std::int16_t value = 0;
 };
-struct Currency {                // fixed point, 4 decimals
+struct Currency {  // fixed point, 4 decimals
     std::int64_t scaled = 0;
 };
 struct Date {
@@ -27,8 +27,8 @@ struct Error {
     std::int32_t code = 0;
 };
 
-using Variant = std::variant<Empty, Null, std::int16_t, std::int32_t, float, double, Currency, Date,
-                             std::wstring, Boolean, std::uint8_t, Error, std::shared_ptr<const Picture>,
-                             std::shared_ptr<const FontDescription>>;
+using Variant =
+    std::variant<Empty, Null, std::int16_t, std::int32_t, float, double, Currency, Date, std::wstring, Boolean,
+                 std::uint8_t, Error, std::shared_ptr<const Picture>, std::shared_ptr<const FontDescription>>;
 
 }  // namespace platform

@@ -81,9 +81,7 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
     return self->OnMessage(message, wParam, lParam);
 }
 
-LRESULT Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefaultProc(message, wParam, lParam);
-}
+LRESULT Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) { return DefaultProc(message, wParam, lParam); }
 
 LRESULT Window::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(hwnd_, message, wParam, lParam);

@@ -69,8 +69,8 @@ protected:
     Window();  // out of line: the accessible server is complete only there
 
     // Registers the class on first use (arrow cursor, the program's icon) and creates the window.
-    bool Create(const wchar_t* className, DWORD exStyle, std::wstring_view title, DWORD style, int x, int y,
-                int width, int height, HWND parent, UINT_PTR id, UINT classStyle = CS_DBLCLKS);
+    bool Create(const wchar_t* className, DWORD exStyle, std::wstring_view title, DWORD style, int x, int y, int width,
+                int height, HWND parent, UINT_PTR id, UINT classStyle = CS_DBLCLKS);
 
     virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam);

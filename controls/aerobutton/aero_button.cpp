@@ -257,9 +257,13 @@ void AeroButton::SetStatePicture(PicturePtr& slot, PicturePtr value, bool onShow
     Notify(key);
 }
 
-void AeroButton::SetPictureDown(PicturePtr value) { SetStatePicture(pictureDown_, std::move(value), isPressed_, L"PicDown"); }
+void AeroButton::SetPictureDown(PicturePtr value) {
+    SetStatePicture(pictureDown_, std::move(value), isPressed_, L"PicDown");
+}
 
-void AeroButton::SetPictureHot(PicturePtr value) { SetStatePicture(pictureHot_, std::move(value), isMouseOver_, L"PicHot"); }
+void AeroButton::SetPictureHot(PicturePtr value) {
+    SetStatePicture(pictureHot_, std::move(value), isMouseOver_, L"PicHot");
+}
 
 std::int32_t AeroButton::PictureOpacity() const {
     return platform::RoundHalfEven(static_cast<double>(pictureOpacity_) * 100.0);
@@ -341,8 +345,8 @@ std::uint32_t AeroButton::TranslateColor(OleColor theColor) {
     return colour;
 }
 
-void AeroButton::SetRunTimeFlags(bool hasFocus, bool isParentActive, bool isDefault, bool isMouseOver,
-                                 bool isMouseHeld, bool isPressed, bool isSpaceHeld) {
+void AeroButton::SetRunTimeFlags(bool hasFocus, bool isParentActive, bool isDefault, bool isMouseOver, bool isMouseHeld,
+                                 bool isPressed, bool isSpaceHeld) {
     hasFocus_ = hasFocus;
     isParentActive_ = isParentActive;
     isDefault_ = isDefault;

@@ -18,7 +18,8 @@ void AeroButton::LayoutContent(int marginY, int marginX) {
     in.width = clientWidth_;
     in.height = clientHeight_;
     in.hasCaption = !caption_.empty();
-    if (in.hasCaption) in.measuredText = MeasureCaption(surface_->hDC(), caption_, clientWidth_, clientHeight_, isWinNT_);
+    if (in.hasCaption)
+        in.measuredText = MeasureCaption(surface_->hDC(), caption_, clientWidth_, clientHeight_, isWinNT_);
     in.hasPicture = pictureNormal_ != nullptr;
     in.pictureWidth = pictureSizeW_;
     in.pictureHeight = pictureSizeH_;

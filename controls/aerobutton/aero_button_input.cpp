@@ -224,23 +224,20 @@ void AeroButton::OnSubclassMessage(bool before, bool& handled, LRESULT& result, 
             if (enabled_) Redraw(StateNormal, lastMouseButton_ == platform::kLeftButton);
             RaiseEvent(event_id::MouseLeave, L"MouseLeave");
             break;
-        default:
-            break;
+        default: break;
     }
 }
 
-void AeroButton::OnOLEDragDrop(platform::Variant& data, std::int32_t& effect, std::int16_t& button,
-                               std::int16_t& shift, float& x, float& y) {
+void AeroButton::OnOLEDragDrop(platform::Variant& data, std::int32_t& effect, std::int16_t& button, std::int16_t& shift,
+                               float& x, float& y) {
     RaiseEvent(event_id::OLEDragDrop, L"OLEDragDrop", {data, effect, button, shift, x, y});
 }
 
-void AeroButton::OnOLEDragOver(platform::Variant& data, std::int32_t& effect, std::int16_t& button,
-                               std::int16_t& shift, float& x, float& y, std::int16_t& state) {
+void AeroButton::OnOLEDragOver(platform::Variant& data, std::int32_t& effect, std::int16_t& button, std::int16_t& shift,
+                               float& x, float& y, std::int16_t& state) {
     RaiseEvent(event_id::OLEDragOver, L"OLEDragOver", {data, effect, button, shift, x, y, state});
 }
 
-void AeroButton::OnCompleteDrag(std::int32_t& effect) {
-    RaiseEvent(event_id::CompleteDrag, L"CompleteDrag", {effect});
-}
+void AeroButton::OnCompleteDrag(std::int32_t& effect) { RaiseEvent(event_id::CompleteDrag, L"CompleteDrag", {effect}); }
 
 }  // namespace aerobutton

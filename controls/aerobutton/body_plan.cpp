@@ -43,26 +43,23 @@ BodyPlan PlanBody(std::int32_t body, bool value, const Palette& palette, int hei
     };
     const Rgb back = palette.BackColorRGB;
     switch (body) {
-    case StateNormal:
-    case StateHot:
-        if (value) {
-            plan.bands.push_back({ShiftColor(back, kDarker), palette.CheckedFillColor, 0, height - 1});
-        } else if (body == StateHot) {
-            twoBands(kHotUpperFrom, palette.HotFillColor, kHotLowerFrom, kHotLowerTo);
-        } else {
-            twoBands(ShiftColor(back, kLighterTop), ShiftColor(back, kLighter), back, ShiftColor(back, kDarker));
-        }
-        break;
-    case StateDown:
-        plan.fill = palette.DownFillColor;
-        twoBands(kDownUpperFrom, palette.DownFillColor, kDownLowerFrom, kDownLowerTo);
-        plan.shadowLines = true;
-        break;
-    case StateDisabled:
-        plan.fill = palette.DisabledFillColor;
-        break;
-    default:
-        break;
+        case StateNormal:
+        case StateHot:
+            if (value) {
+                plan.bands.push_back({ShiftColor(back, kDarker), palette.CheckedFillColor, 0, height - 1});
+            } else if (body == StateHot) {
+                twoBands(kHotUpperFrom, palette.HotFillColor, kHotLowerFrom, kHotLowerTo);
+            } else {
+                twoBands(ShiftColor(back, kLighterTop), ShiftColor(back, kLighter), back, ShiftColor(back, kDarker));
+            }
+            break;
+        case StateDown:
+            plan.fill = palette.DownFillColor;
+            twoBands(kDownUpperFrom, palette.DownFillColor, kDownLowerFrom, kDownLowerTo);
+            plan.shadowLines = true;
+            break;
+        case StateDisabled: plan.fill = palette.DisabledFillColor; break;
+        default: break;
     }
     return plan;
 }

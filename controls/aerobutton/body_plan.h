@@ -25,9 +25,9 @@ struct GradientBand {
 inline constexpr Rgb kShadowLineColor = MakeRgb(158, 176, 186);
 
 struct BodyPlan {
-    std::optional<Rgb> fill;  // the whole surface first
+    std::optional<Rgb> fill;          // the whole surface first
     std::vector<GradientBand> bands;  // drawn in order: a later band wins on a shared row
-    bool shadowLines = false;  // the pressed body's inner shadow left, right and top
+    bool shadowLines = false;         // the pressed body's inner shadow left, right and top
 };
 
 // The row where the upper and the lower band meet: height / 2 rounded to even (23 -> 12).

@@ -130,11 +130,15 @@ bool ButtonSurface::OnInput(UINT message, WPARAM wParam, LPARAM lParam) {
     SurfaceNotifications* to = notifications;
     if (!to) return false;
     switch (message) {
-        case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
-        case WM_LBUTTONDBLCLK: case WM_RBUTTONDBLCLK: case WM_MBUTTONDBLCLK:
-        case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP:
-            OnMouseButton(message, wParam, lParam);
-            return true;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDBLCLK:
+        case WM_MBUTTONDBLCLK:
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP: OnMouseButton(message, wParam, lParam); return true;
         case WM_MOUSEMOVE: {
             const POINT at = MousePoint(lParam);
             to->OnMouseMove(Narrow(HeldButtons(wParam)), Narrow(MouseShiftState(wParam)), Coordinate(at.x),
@@ -155,21 +159,14 @@ bool ButtonSurface::OnInput(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SYSKEYUP:
             to->OnKeyUp(Narrow(static_cast<int>(wParam)), Narrow(KeyShiftState()));
             return message == WM_KEYUP;
-        case WM_CHAR:
-            to->OnKeyPress(Narrow(static_cast<int>(wParam)));
-            return true;
+        case WM_CHAR: to->OnKeyPress(Narrow(static_cast<int>(wParam))); return true;
         case WM_SYSCHAR:
             // Alt+Space is the button's own key: the default handling would open the form's
             // system menu, whose loop takes the Space release and every key after it.
             return wParam == L' ';
-        case WM_SETFOCUS:
-            to->OnGotFocus();
-            return true;
-        case WM_KILLFOCUS:
-            to->OnLostFocus();
-            return true;
-        default:
-            return false;
+        case WM_SETFOCUS: to->OnGotFocus(); return true;
+        case WM_KILLFOCUS: to->OnLostFocus(); return true;
+        default: return false;
     }
 }
 

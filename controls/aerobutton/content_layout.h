@@ -19,7 +19,7 @@ struct ContentLayoutInput {
     bool hasCaption = false;
     PixelRect measuredText;
     bool hasPicture = false;
-    std::int32_t pictureWidth = 0;   // the picture size in pixels, taken without limits
+    std::int32_t pictureWidth = 0;  // the picture size in pixels, taken without limits
     std::int32_t pictureHeight = 0;
     std::int32_t alignment = PicAlignLeft;
     int marginY = 4;

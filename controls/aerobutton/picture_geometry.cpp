@@ -40,7 +40,8 @@ std::optional<PictureDrawPlan> PlanPictureDraw(const PixelRect& picRect, bool na
     plan.sourceWidth = oneToOne && (sx > 0 || D.right == width) ? w : pictureWidth - sx;
     plan.sourceHeight = oneToOne && (sy > 0 || D.bottom == height) ? h : pictureHeight - sy;
 
-    plan.visible = PixelRect{std::max(D.left, 0), std::max(D.top, 0), std::min(D.right, width), std::min(D.bottom, height)};
+    plan.visible =
+        PixelRect{std::max(D.left, 0), std::max(D.top, 0), std::min(D.right, width), std::min(D.bottom, height)};
     if (plan.visible.right <= plan.visible.left || plan.visible.bottom <= plan.visible.top) return std::nullopt;
     return plan;
 }

@@ -12,8 +12,8 @@
 namespace aerobutton {
 
 struct PictureDrawPlan {
-    PixelRect dest;             // D: the picture rectangle, clipped to the client area at natural size
-    std::int64_t width = 0;     // w and h of D
+    PixelRect dest;          // D: the picture rectangle, clipped to the client area at natural size
+    std::int64_t width = 0;  // w and h of D
     std::int64_t height = 0;
     std::int64_t sourceLeft = 0;  // the part of the picture stretched onto D
     std::int64_t sourceTop = 0;

@@ -28,8 +28,8 @@ constexpr std::int64_t kStretchProductLimit = std::int64_t{1} << 30;
 
 bool SystemCanStretch(const PictureDrawPlan& plan) {
     const auto fits = [](std::int64_t v) { return v <= std::numeric_limits<int>::max(); };
-    return plan.width * plan.sourceWidth <= kStretchProductLimit && plan.height * plan.sourceHeight <= kStretchProductLimit &&
-           fits(plan.sourceLeft) && fits(plan.sourceTop);
+    return plan.width * plan.sourceWidth <= kStretchProductLimit &&
+           plan.height * plan.sourceHeight <= kStretchProductLimit && fits(plan.sourceLeft) && fits(plan.sourceTop);
 }
 
 }  // namespace

@@ -91,7 +91,8 @@ void ReleaseHookIfUnused(WindowHook& hook) {
         SetWindowLongPtrW(hook.window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(hook.previous));
     }
     AcquireSRWLockExclusive(&g_hooksLock);
-    const auto entry = std::find_if(g_hooks.begin(), g_hooks.end(), [&hook](const auto& h) { return h.get() == &hook; });
+    const auto entry =
+        std::find_if(g_hooks.begin(), g_hooks.end(), [&hook](const auto& h) { return h.get() == &hook; });
     std::unique_ptr<WindowHook> released;
     if (entry != g_hooks.end()) {
         released = std::move(*entry);
@@ -128,8 +129,7 @@ SubclassRecord* Inner(const WindowHook& hook, const SubclassRecord* record) {
 
 // Runs the message through `record` and every record inside it, then the window's own
 // procedure; a null record means the window's own procedure alone.
-LRESULT CallRecord(WindowHook& hook, SubclassRecord* record, HWND window, UINT message, WPARAM wParam,
-                   LPARAM lParam) {
+LRESULT CallRecord(WindowHook& hook, SubclassRecord* record, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (!record) return CallWindowProcW(hook.previous, window, message, wParam, lParam);
     bool handled = false;
     LRESULT result = 0;

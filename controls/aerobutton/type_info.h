@@ -40,7 +40,7 @@ struct MemberInfo {
     std::wstring_view name;
     MemberType type;
     bool readOnly;
-    std::int32_t dispatchId;  // events only: the stock ids -600 to -607 or the control's 1 to 5
+    std::int32_t dispatchId;        // events only: the stock ids -600 to -607 or the control's 1 to 5
     std::wstring_view description;  // empty where the member publishes none
 };
 

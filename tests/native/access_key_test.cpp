@@ -40,9 +40,7 @@ TEST(MarkedAccessKey, PairsAreReadFromTheLeftAsTheCaptionIsDrawn) {
     EXPECT_EQ(MarkedAccessKey(L"&&&&"), L"");
 }
 
-TEST(MarkedAccessKey, TheLastMarkWins) {
-    EXPECT_EQ(MarkedAccessKey(L"&One &Two"), L"T");
-}
+TEST(MarkedAccessKey, TheLastMarkWins) { EXPECT_EQ(MarkedAccessKey(L"&One &Two"), L"T"); }
 
 }  // namespace
 

@@ -145,8 +145,10 @@ TEST(ContentLayout, HugeAndNegativeSizesStayInRange) {
     // Centred, the largest picture still fits the range: left (97 - max) div 2.
     const std::int64_t shift = (97 - static_cast<std::int64_t>(kMax)) / 2;
     EXPECT_EQ(*LayoutContent(Input(97, 25, 0, 0, kMax, kMax, PicAlignCenter)).picRect,
-              (PixelRect{static_cast<std::int32_t>(shift), static_cast<std::int32_t>((25 - static_cast<std::int64_t>(kMax)) / 2),
-                         static_cast<std::int32_t>(kMax + shift), static_cast<std::int32_t>(kMax + (25 - static_cast<std::int64_t>(kMax)) / 2)}));
+              (PixelRect{static_cast<std::int32_t>(shift),
+                         static_cast<std::int32_t>((25 - static_cast<std::int64_t>(kMax)) / 2),
+                         static_cast<std::int32_t>(kMax + shift),
+                         static_cast<std::int32_t>(kMax + (25 - static_cast<std::int64_t>(kMax)) / 2)}));
     // At the right edge the most negative width puts the left edge at 97 + 2^31 - 4, beyond
     // the range: it is limited to the largest value.
     const PixelRect limited = *LayoutContent(Input(97, 25, 0, 0, kMin, 16, PicAlignRightEdge)).picRect;

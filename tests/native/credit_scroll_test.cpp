@@ -96,9 +96,7 @@ TEST(CreditLineShows, AFractionalTopCountsWhereTheTextIsDrawn) {
     EXPECT_FALSE(app::CreditLineShows(63.5, kLineHeight, 64)) << "drawn at 64, below a 64-pixel panel";
 }
 
-TEST(CreditLineShows, ALineWithoutHeightShowsNothing) {
-    EXPECT_FALSE(app::CreditLineShows(10, 0, kPanelHeight));
-}
+TEST(CreditLineShows, ALineWithoutHeightShowsNothing) { EXPECT_FALSE(app::CreditLineShows(10, 0, kPanelHeight)); }
 
 TEST(CreditScroll, AFullPassTakesTheBlockHeightPlusPanelHeightPlusSevenTicks) {
     for (double lineHeight : {13.0, 16.0, 0.0}) {

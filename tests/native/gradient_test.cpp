@@ -45,9 +45,8 @@ TEST(Gradient, CheckedBodyOverTheWholeHeight) {
     const GradientStops stops(Grey(204), Grey(242), 50, 0, 22);
     EXPECT_EQ(stops.Middle(), Grey(223));
     EXPECT_EQ(stops.MiddleRow(), 10.5f);
-    EXPECT_EQ(GreyRows(stops, 0, 22),
-              (std::vector<int>{204, 206, 208, 209, 211, 213, 215, 217, 218, 220, 222, 224, 225, 227, 229, 230, 232, 234,
-                                235, 237, 239, 240, 242}));
+    EXPECT_EQ(GreyRows(stops, 0, 22), (std::vector<int>{204, 206, 208, 209, 211, 213, 215, 217, 218, 220, 222, 224,
+                                                        225, 227, 229, 230, 232, 234, 235, 237, 239, 240, 242}));
 }
 
 TEST(Gradient, ChannelsFollowTheirOwnStops) {

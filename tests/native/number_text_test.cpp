@@ -152,7 +152,7 @@ TEST(ParseDecimal, ReportsOverflowAndInexactUnderflow) {
 
     EXPECT_FALSE(ParsedOutOfRange(L"1.7976931348623158e308"));  // rounds down to the largest double
     EXPECT_TRUE(ParsedOutOfRange(L"1.7976931348623159e308"));
-    EXPECT_TRUE(ParsedOutOfRange(L"1e-310"));                   // a subnormal that is not exact
+    EXPECT_TRUE(ParsedOutOfRange(L"1e-310"));  // a subnormal that is not exact
     EXPECT_FALSE(ParsedOutOfRange(L"0"));
     EXPECT_FALSE(ParsedOutOfRange(L"2.2250738585072014e-308"));
 }
@@ -166,9 +166,9 @@ TEST(ParseDecimal, AcceptsInfinityAndNotANumberWords) {
 }
 
 TEST(ParseDecimal, RefusesWhatIsNotOneWholeNumber) {
-    for (const wchar_t* text : {L"", L" 1", L"1 ", L"+", L"-", L".", L"1e", L"1e+", L"e5", L"1.2.3", L"1x",
-                                L"0x10", L"0x1p3", L"1,5", L"infinite", L"in", L"nanx", L"--1", L"1e5.5",
-                                L"\uFF11"}) {
+    for (const wchar_t* text :
+         {L"",   L" 1",   L"1 ",    L"+",   L"-",        L".",  L"1e",   L"1e+", L"e5",    L"1.2.3",
+          L"1x", L"0x10", L"0x1p3", L"1,5", L"infinite", L"in", L"nanx", L"--1", L"1e5.5", L"\uFF11"}) {
         double value = 42;
         bool outOfRange = true;
         EXPECT_FALSE(ParseDecimal(text, value, outOfRange)) << std::wstring(text).size();
@@ -190,14 +190,14 @@ class Values {
 public:
     double Next() {
         switch (generator_() % 5) {
-        case 0: return std::bit_cast<double>(generator_());  // any pattern, subnormals included
-        case 1: return std::bit_cast<double>(generator_() >> 12);  // subnormals only
-        case 2: return std::uniform_real_distribution<double>(-1e6, 1e6)(generator_);
-        case 3: return static_cast<double>(static_cast<std::int64_t>(generator_() % (std::uint64_t{1} << 54)));
-        default: {
-            const double base = std::pow(10.0, static_cast<int>(generator_() % 640) - 320);
-            return generator_() % 2 ? base : std::ldexp(1.0, static_cast<int>(generator_() % 2098) - 1074);
-        }
+            case 0: return std::bit_cast<double>(generator_());        // any pattern, subnormals included
+            case 1: return std::bit_cast<double>(generator_() >> 12);  // subnormals only
+            case 2: return std::uniform_real_distribution<double>(-1e6, 1e6)(generator_);
+            case 3: return static_cast<double>(static_cast<std::int64_t>(generator_() % (std::uint64_t{1} << 54)));
+            default: {
+                const double base = std::pow(10.0, static_cast<int>(generator_() % 640) - 320);
+                return generator_() % 2 ? base : std::ldexp(1.0, static_cast<int>(generator_() % 2098) - 1074);
+            }
         }
     }
     std::uint64_t Raw() { return generator_(); }
@@ -250,10 +250,10 @@ TEST(NumberTextAgainstTheCLibrary, ReadsEveryTextAsItDoes) {
         check(text);
     }
     // Texts right at the edges: just around the largest double and the subnormal range.
-    for (const wchar_t* text : {L"1.797693134862315708e308", L"1.797693134862315807e308",
-                                L"2.4703282292062327e-324", L"2.4703282292062328e-324", L"4.9406564584124654e-324",
-                                L"2.2250738585072011e-308", L"2.2250738585072012e-308",
-                                L"2.225073858507201136057409796709131975934819546351645648e-308"})
+    for (const wchar_t* text :
+         {L"1.797693134862315708e308", L"1.797693134862315807e308", L"2.4703282292062327e-324",
+          L"2.4703282292062328e-324", L"4.9406564584124654e-324", L"2.2250738585072011e-308",
+          L"2.2250738585072012e-308", L"2.225073858507201136057409796709131975934819546351645648e-308"})
         check(text);
 }
 

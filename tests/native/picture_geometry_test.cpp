@@ -143,7 +143,8 @@ TEST(PixelPass, TransparentColourShowsTheBackgroundWhateverTheOpacity) {
     const std::vector<std::uint32_t> background{GreyPixel(10), GreyPixel(10), GreyPixel(10)};
     std::vector<std::uint32_t> picture{DibPixelFromRgb(mask), GreyPixel(100), DibPixelFromRgb(MakeRgb(192, 192, 193))};
     ApplyTransparencyAndOpacity(background.data(), picture.data(), 3, mask, 1.0f);
-    EXPECT_EQ(picture, (std::vector<std::uint32_t>{GreyPixel(10), GreyPixel(100), DibPixelFromRgb(MakeRgb(192, 192, 193))}));
+    EXPECT_EQ(picture,
+              (std::vector<std::uint32_t>{GreyPixel(10), GreyPixel(100), DibPixelFromRgb(MakeRgb(192, 192, 193))}));
     std::vector<std::uint32_t> faded{DibPixelFromRgb(mask), GreyPixel(100)};
     ApplyTransparencyAndOpacity(background.data(), faded.data(), 2, mask, 0.5f);
     EXPECT_EQ(faded, (std::vector<std::uint32_t>{GreyPixel(10), GreyPixel(55)}));

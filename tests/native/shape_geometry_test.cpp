@@ -14,22 +14,16 @@ TEST(LineEnds, VerticalLineIncludesItsEndRow) {
     EXPECT_EQ(LineEndsFor(1, 1, 1, 23), (LineEnds{1, 1, 1, 24}));
 }
 
-TEST(LineEnds, HorizontalLineIncludesItsEndColumn) {
-    EXPECT_EQ(LineEndsFor(0, 5, 96, 5), (LineEnds{0, 5, 97, 5}));
-}
+TEST(LineEnds, HorizontalLineIncludesItsEndColumn) { EXPECT_EQ(LineEndsFor(0, 5, 96, 5), (LineEnds{0, 5, 97, 5})); }
 
-TEST(LineEnds, APointBecomesAOnePixelVerticalLine) {
-    EXPECT_EQ(LineEndsFor(4, 7, 4, 7), (LineEnds{4, 7, 4, 8}));
-}
+TEST(LineEnds, APointBecomesAOnePixelVerticalLine) { EXPECT_EQ(LineEndsFor(4, 7, 4, 7), (LineEnds{4, 7, 4, 8})); }
 
 TEST(LineEnds, AVerticalLineEndingOneAboveItsStartBecomesHorizontal) {
     // y2 + 1 makes the rows equal; the horizontal rule then applies to the new y2.
     EXPECT_EQ(LineEndsFor(3, 5, 3, 4), (LineEnds{3, 5, 4, 5}));
 }
 
-TEST(LineEnds, DiagonalLinesAreLeftAlone) {
-    EXPECT_EQ(LineEndsFor(0, 0, 10, 4), (LineEnds{0, 0, 10, 4}));
-}
+TEST(LineEnds, DiagonalLinesAreLeftAlone) { EXPECT_EQ(LineEndsFor(0, 0, 10, 4), (LineEnds{0, 0, 10, 4})); }
 
 TEST(ShapeRegion, RoundedIsTheRoundRectOneBeyondTheClientArea) {
     const ShapeRegionParts parts = ShapeRegionFor(ShapeRounded, 97, 25, 3, 3);
@@ -60,7 +54,7 @@ TEST(ShapeRegion, SquareRightStartsAtTheHalf) {
 TEST(ShapeRegion, SquareHasBothHalves) {
     const ShapeRegionParts parts = ShapeRegionFor(ShapeSquare, 97, 25, 3, 3);
     ASSERT_TRUE(parts.squareLeft && parts.squareRight);
-    EXPECT_EQ(*parts.squareLeft, (PixelRect{0, 0, 48, 26}));   // 48.5 -> 48
+    EXPECT_EQ(*parts.squareLeft, (PixelRect{0, 0, 48, 26}));  // 48.5 -> 48
     EXPECT_EQ(*parts.squareRight, (PixelRect{48, 0, 98, 26}));
 }
 

@@ -39,8 +39,8 @@ private:
 class PlainWindow {
 public:
     PlainWindow(int width, int height)
-        : hwnd_(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, width, height, nullptr, nullptr, nullptr,
-                                nullptr)) {}
+        : hwnd_(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, width, height, nullptr, nullptr, nullptr, nullptr)) {
+    }
     ~PlainWindow() {
         if (hwnd_) DestroyWindow(hwnd_);
     }

@@ -20,8 +20,8 @@ public:
     bool displayAsDefault = false;
     std::vector<platform::ParentLink> parents;
 
-    std::vector<std::wstring> log;          // notifications and events, in order
-    std::vector<std::wstring> accessKeys;   // every SetAccessKeys call
+    std::vector<std::wstring> log;         // notifications and events, in order
+    std::vector<std::wstring> accessKeys;  // every SetAccessKeys call
     std::vector<platform::ControlEvent> events;
     std::vector<std::wstring> sentKeys;
     int doEventsCalls = 0;

@@ -33,8 +33,7 @@ void DeleteKeyTree(HKEY root, const std::wstring& key) {
 
 void CreateKey(HKEY root, const std::wstring& key) {
     HKEY created = nullptr;
-    if (RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &created, nullptr) ==
-        ERROR_SUCCESS)
+    if (RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &created, nullptr) == ERROR_SUCCESS)
         RegCloseKey(created);
 }
 

@@ -13,8 +13,8 @@ namespace testing_support {
 
 using Sequence = std::vector<std::string>;
 
-inline testing::AssertionResult SameSequence(const char* expectedText, const char* actualText,
-                                             const Sequence& expected, const Sequence& actual) {
+inline testing::AssertionResult SameSequence(const char* expectedText, const char* actualText, const Sequence& expected,
+                                             const Sequence& actual) {
     std::size_t first = 0;
     while (first < expected.size() && first < actual.size() && expected[first] == actual[first]) ++first;
     if (first == expected.size() && first == actual.size()) return testing::AssertionSuccess();
@@ -26,7 +26,8 @@ inline testing::AssertionResult SameSequence(const char* expectedText, const cha
     for (std::size_t i = 0; i < std::max(expected.size(), actual.size()); ++i) {
         const std::string left = i < expected.size() ? expected[i] : "-";
         const std::string right = i < actual.size() ? actual[i] : "-";
-        out << (i == first ? "=> " : "   ") << ' ' << left << std::string(width - left.size() + 3, ' ') << right << '\n';
+        out << (i == first ? "=> " : "   ") << ' ' << left << std::string(width - left.size() + 3, ' ') << right
+            << '\n';
     }
     return testing::AssertionFailure() << out.str();
 }

@@ -41,8 +41,7 @@ void PrintText(const char* key, HRESULT hr, BSTR text) {
     SysFreeString(text);
 }
 
-std::string TextOf(HRESULT (STDMETHODCALLTYPE IAccessible::*getter)(VARIANT, BSTR*), IAccessible* object,
-                   long id) {
+std::string TextOf(HRESULT (STDMETHODCALLTYPE IAccessible::*getter)(VARIANT, BSTR*), IAccessible* object, long id) {
     VARIANT child;
     VariantInit(&child);
     child.vt = VT_I4;
@@ -82,7 +81,8 @@ int Tree(const char* title, const std::string& wanted) {
     std::wstring wide(title, title + std::strlen(title));
     const HWND form = FindWindowW(nullptr, wide.c_str());
     IAccessible* window = nullptr;
-    if (!form || FAILED(AccessibleObjectFromWindow(form, OBJID_CLIENT, kIIDAccessible, reinterpret_cast<void**>(&window))))
+    if (!form ||
+        FAILED(AccessibleObjectFromWindow(form, OBJID_CLIENT, kIIDAccessible, reinterpret_cast<void**>(&window))))
         return 1;
     long count = 0;
     window->get_accChildCount(&count);
@@ -102,7 +102,8 @@ int Tree(const char* title, const std::string& wanted) {
             }
             IAccessible* client = nullptr;
             if (hwnd && IsWindowVisible(hwnd) &&
-                SUCCEEDED(AccessibleObjectFromWindow(hwnd, OBJID_CLIENT, kIIDAccessible, reinterpret_cast<void**>(&client)))) {
+                SUCCEEDED(AccessibleObjectFromWindow(hwnd, OBJID_CLIENT, kIIDAccessible,
+                                                     reinterpret_cast<void**>(&client)))) {
                 Visit(client, CHILDID_SELF, wanted);
                 long inner = 0;
                 client->get_accChildCount(&inner);
@@ -143,7 +144,8 @@ int main(int argc, char** argv) {
 
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     IAccessible* object = nullptr;
-    const HRESULT got = AccessibleObjectFromWindow(hwnd, OBJID_CLIENT, kIIDAccessible, reinterpret_cast<void**>(&object));
+    const HRESULT got =
+        AccessibleObjectFromWindow(hwnd, OBJID_CLIENT, kIIDAccessible, reinterpret_cast<void**>(&object));
     std::printf("object 0x%08lX\n", static_cast<unsigned long>(got));
     if (FAILED(got) || !object) return 1;
 

@@ -154,8 +154,7 @@ TEST_F(ButtonAccessibleTest, LocatedWhereItsWindowIsOnTheScreen) {
     GetWindowRect(button->hWnd(), &window);
     long left = 0, top = 0, width = 0, height = 0;
     ASSERT_EQ(object->accLocation(&left, &top, &width, &height, Self()), S_OK);
-    EXPECT_EQ(std::make_tuple(left, top, width, height),
-              std::make_tuple(window.left, window.top, 97L, 25L));
+    EXPECT_EQ(std::make_tuple(left, top, width, height), std::make_tuple(window.left, window.top, 97L, 25L));
     VARIANT hit;
     VariantInit(&hit);
     ASSERT_EQ(object->accHitTest(window.left + 40, window.top + 12, &hit), S_OK);

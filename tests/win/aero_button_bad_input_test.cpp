@@ -106,7 +106,10 @@ TEST_F(BadInputTest, OddCaptionsLayOutAndPaint) {
     EXPECT_EQ(button->Caption().size(), 100000u);
     button->SetCaption(std::wstring(501, L'&'));
     EXPECT_EQ(site.accessKeys.back(), L"") << "only ampersands mark no key";
-    std::wstring broken = L"A\xD800" L"B\xDC00" L"C";
+    std::wstring broken =
+        L"A\xD800"
+        L"B\xDC00"
+        L"C";
     button->SetCaption(broken);
     EXPECT_EQ(button->Caption(), broken);
     std::wstring spaces(20000, L' ');

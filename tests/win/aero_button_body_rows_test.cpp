@@ -38,8 +38,8 @@ using BodyRowsTest = ButtonPixelTest;
 TEST_F(BodyRowsTest, NormalBodyUnderThePlainOutlineAndWhiteInnerFrame) {
     Create();
     button->Redraw(StateNormal, true);
-    EXPECT_EQ(Column(5, 0, 22), Pixels({kPlainOutline, kWhite}) + kNormalUpper + kNormalLower +
-                                    Pixels({kWhite, kPlainOutline}));
+    EXPECT_EQ(Column(5, 0, 22),
+              Pixels({kPlainOutline, kWhite}) + kNormalUpper + kNormalLower + Pixels({kWhite, kPlainOutline}));
     EXPECT_EQ(Row(0, 0, 74), Repeat(kPlainOutline, 75));
     EXPECT_EQ(Row(22, 0, 74), Repeat(kPlainOutline, 75));
     EXPECT_EQ(Column(74, 0, 22), Repeat(kPlainOutline, 23));
@@ -73,8 +73,8 @@ TEST_F(BodyRowsTest, EachPaintStartsFromAClearedSurface) {
     button->Redraw(StateDown, true);
     button->Redraw(StateNormal, true);
     EXPECT_EQ(Column(1, 2, 20), Repeat(kWhite, 19)) << "no shadow survives the pressed paint";
-    EXPECT_EQ(Column(5, 0, 22), Pixels({kPlainOutline, kWhite}) + kNormalUpper + kNormalLower +
-                                    Pixels({kWhite, kPlainOutline}));
+    EXPECT_EQ(Column(5, 0, 22),
+              Pixels({kPlainOutline, kWhite}) + kNormalUpper + kNormalLower + Pixels({kWhite, kPlainOutline}));
 }
 
 TEST_F(BodyRowsTest, PressedShadowLinesEndAtRowHOneBelowTheClientArea) {
@@ -125,11 +125,11 @@ TEST_F(BodyRowsTest, CheckedBodyIsOneGradientOverTheWholeHeightWithAOneSidedClam
     button->SetBackColor(0x00102030);  // RGB(48, 32, 16): shifting down by 26 takes blue below 0
     button->SetCheckBoxMode(kTrue);
     button->SetValue(kTrue);
-    const Pixels checked{{22, 6, 0},       {32, 17, 12},    {43, 28, 23},    {53, 40, 35},    {64, 51, 46},
-                         {74, 62, 58},     {85, 73, 69},    {95, 85, 81},    {106, 96, 92},   {116, 107, 104},
-                         {127, 118, 115},  {137, 129, 126}, {146, 139, 137}, {156, 150, 147}, {165, 160, 158},
-                         {175, 170, 168},  {185, 180, 179}, {194, 191, 189}, {204, 201, 200}, {213, 211, 210},
-                         {223, 221, 221},  {232, 232, 231}, {242, 242, 242}};
+    const Pixels checked{{22, 6, 0},      {32, 17, 12},    {43, 28, 23},    {53, 40, 35},    {64, 51, 46},
+                         {74, 62, 58},    {85, 73, 69},    {95, 85, 81},    {106, 96, 92},   {116, 107, 104},
+                         {127, 118, 115}, {137, 129, 126}, {146, 139, 137}, {156, 150, 147}, {165, 160, 158},
+                         {175, 170, 168}, {185, 180, 179}, {194, 191, 189}, {204, 201, 200}, {213, 211, 210},
+                         {223, 221, 221}, {232, 232, 231}, {242, 242, 242}};
     EXPECT_EQ(Column(5, 2, 20), Pixels(checked.begin() + 2, checked.begin() + 21));
 
     button->Redraw(StateHot, true);

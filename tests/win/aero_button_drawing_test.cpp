@@ -62,7 +62,8 @@ TEST(DrawLine, DiagonalLinesLeaveOutTheirEndPoint) {
 TEST(DrawFrame, DrawsTheOutlineAndLeavesTheInside) {
     DibSurface surface(12, 12, kGround);
     DrawFrame(surface.dc(), kInk, 1, 2, 9, 8);
-    EXPECT_EQ(surface.Row(2, 0, 9), (std::vector<COLORREF>{kGround, kInk, kInk, kInk, kInk, kInk, kInk, kInk, kInk, kGround}));
+    EXPECT_EQ(surface.Row(2, 0, 9),
+              (std::vector<COLORREF>{kGround, kInk, kInk, kInk, kInk, kInk, kInk, kInk, kInk, kGround}));
     EXPECT_EQ(surface.Row(7, 1, 8), Repeat(kInk, 8));
     EXPECT_EQ(surface.At(1, 1), kGround);
     EXPECT_EQ(surface.At(1, 8), kGround);
@@ -87,11 +88,11 @@ TEST(DrawFrame, PutsTheDcsPenAndBrushBack) {
 TEST(DrawGradient, RowsOfTheNormalBodyUpperBand) {
     DibSurface surface(10, 23, kGround);
     DrawGradient({surface.dc(), 10, 23}, RGB(250, 250, 250), RGB(235, 235, 235), 50, 0, 2, -1, 12);
-    EXPECT_EQ(surface.Column(0, 0, 13), (std::vector<COLORREF>{kGround, kGround, RGB(248, 248, 248), RGB(246, 246, 246),
-                                                               RGB(245, 245, 245), RGB(244, 244, 244), RGB(243, 243, 243),
-                                                               RGB(241, 241, 241), RGB(240, 240, 240), RGB(239, 239, 239),
-                                                               RGB(238, 238, 238), RGB(236, 236, 236), RGB(235, 235, 235),
-                                                               kGround}));
+    EXPECT_EQ(surface.Column(0, 0, 13),
+              (std::vector<COLORREF>{kGround, kGround, RGB(248, 248, 248), RGB(246, 246, 246), RGB(245, 245, 245),
+                                     RGB(244, 244, 244), RGB(243, 243, 243), RGB(241, 241, 241), RGB(240, 240, 240),
+                                     RGB(239, 239, 239), RGB(238, 238, 238), RGB(236, 236, 236), RGB(235, 235, 235),
+                                     kGround}));
     // x2 = -1 is the last column, included.
     EXPECT_EQ(surface.Row(7, 0, 9), Repeat(RGB(241, 241, 241), 10));
 }
@@ -163,7 +164,8 @@ TEST(PaintFrame, OutlineInnerFrameAndCornerPixels) {
     EXPECT_EQ(surface.Column(kW - 1, 0, kH - 1), Repeat(outline, kH));
     EXPECT_EQ(surface.Row(1, 2, kW - 3), Repeat(inner, kW - 4));
     EXPECT_EQ(surface.Column(kW - 2, 2, kH - 3), Repeat(inner, kH - 4));
-    for (auto [x, y] : {std::pair{1, 1}, {1, kH - 2}, {kW - 2, 1}, {kW - 2, kH - 2}}) EXPECT_EQ(surface.At(x, y), outline);
+    for (auto [x, y] : {std::pair{1, 1}, {1, kH - 2}, {kW - 2, 1}, {kW - 2, kH - 2}})
+        EXPECT_EQ(surface.At(x, y), outline);
     EXPECT_EQ(surface.At(2, 2), kGround);
 }
 
@@ -181,7 +183,8 @@ TEST(PaintFrame, SquareLeftSetsOnlyTheRightCornerPixels) {
 TEST(PaintFrame, SquareSetsNoCornerPixels) {
     DibSurface surface(kW, kH, kGround);
     PaintFrame({surface.dc(), kW, kH}, FramePlan{kInk, std::nullopt}, ShapeSquare);
-    for (auto [x, y] : {std::pair{1, 1}, {1, kH - 2}, {kW - 2, 1}, {kW - 2, kH - 2}}) EXPECT_EQ(surface.At(x, y), kGround);
+    for (auto [x, y] : {std::pair{1, 1}, {1, kH - 2}, {kW - 2, 1}, {kW - 2, kH - 2}})
+        EXPECT_EQ(surface.At(x, y), kGround);
 }
 
 // Whether the window's region holds the pixel.

@@ -219,11 +219,8 @@ TEST_F(InputTest, ReleasingOverACornerTheRegionCutsAwayIsReleasingOutside) {
 }
 
 const Sequence kDragOffAndLeave = {
-    "btnOne MouseEnter",
-    "btnOne MouseDown 1 0 40 12",
-    "btnOne MouseLeave",
-    "btnOne MouseUp 1 0 200 150",
-    "btnOne MouseLeave",
+    "btnOne MouseEnter",          "btnOne MouseDown 1 0 40 12", "btnOne MouseLeave",
+    "btnOne MouseUp 1 0 200 150", "btnOne MouseLeave",
 };
 
 TEST_F(InputTest, PressDragOffAndReleaseOutsideGivesNoClickAndTheLeaveNoticeEndsTheVisit) {
@@ -238,12 +235,8 @@ TEST_F(InputTest, PressDragOffAndReleaseOutsideGivesNoClickAndTheLeaveNoticeEnds
 }
 
 const Sequence kDoubleClick = {
-    "btnOne MouseEnter",
-    "btnOne MouseDown 1 0 40 12",
-    "btnOne MouseUp 1 0 40 12",
-    "btnOne Click 0",
-    "btnOne DblClick",
-    "btnOne MouseUp 1 0 40 12",
+    "btnOne MouseEnter", "btnOne MouseDown 1 0 40 12", "btnOne MouseUp 1 0 40 12", "btnOne Click 0",
+    "btnOne DblClick",   "btnOne MouseUp 1 0 40 12",
 };
 
 TEST_F(InputTest, ADoubleClickIsOneClick) {
@@ -276,12 +269,8 @@ TEST_F(InputTest, SpaceDownAndUpClicksBetweenItsKeyEvents) {
 
 // With no cancel button on the form, Esc is an ordinary key of the focused button.
 const Sequence kSpaceEscSpace = {
-    "btnOne KeyDown 32 0",
-    "btnOne KeyPress 32",
-    "btnOne KeyDown 27 0",
-    "btnOne KeyPress 27",
-    "btnOne KeyUp 27 0",
-    "btnOne KeyUp 32 0",
+    "btnOne KeyDown 32 0", "btnOne KeyPress 32", "btnOne KeyDown 27 0",
+    "btnOne KeyPress 27",  "btnOne KeyUp 27 0",  "btnOne KeyUp 32 0",
 };
 
 TEST_F(InputTest, EscWithoutACancelButtonCancelsASpacePress) {
@@ -293,11 +282,7 @@ TEST_F(InputTest, EscWithoutACancelButtonCancelsASpacePress) {
 }
 
 const Sequence kEnterToTheDefault = {
-    "btnTwo Click 0",
-    "btnOne KeyUp 13 0",
-    "btnOne KeyDown 13 0",
-    "btnOne KeyPress 13",
-    "btnOne KeyUp 13 0",
+    "btnTwo Click 0", "btnOne KeyUp 13 0", "btnOne KeyDown 13 0", "btnOne KeyPress 13", "btnOne KeyUp 13 0",
 };
 
 TEST_F(InputTest, EnterGoesToTheDefaultButtonOnlyWhileThereIsOne) {
@@ -309,11 +294,7 @@ TEST_F(InputTest, EnterGoesToTheDefaultButtonOnlyWhileThereIsOne) {
 }
 
 const Sequence kAltSpace = {
-    "btnOne KeyDown 32 4",
-    "btnOne KeyUp 32 4",
-    "btnOne KeyDown 32 5",
-    "btnOne Click 0",
-    "btnOne KeyUp 32 5",
+    "btnOne KeyDown 32 4", "btnOne KeyUp 32 4", "btnOne KeyDown 32 5", "btnOne Click 0", "btnOne KeyUp 32 5",
 };
 
 TEST_F(InputTest, AltSpaceIsTheButtonsOwnKeyAndPressesOnlyWithShift) {
@@ -349,11 +330,7 @@ TEST_F(InputTest, ArrowsMoveTheFocusAlongTheTabOrderWithoutKeyEventsOfTheirOwn) 
 }
 
 const Sequence kArrowDuringSpace = {
-    "btnOne KeyDown 32 0",
-    "btnOne KeyPress 32",
-    "btnOne Click 0",
-    "btnTwo KeyUp 40 0",
-    "btnTwo KeyUp 32 0",
+    "btnOne KeyDown 32 0", "btnOne KeyPress 32", "btnOne Click 0", "btnTwo KeyUp 40 0", "btnTwo KeyUp 32 0",
 };
 
 TEST_F(InputTest, AnArrowDuringASpacePressClicksOnceTheFocusHasMoved) {
@@ -365,11 +342,7 @@ TEST_F(InputTest, AnArrowDuringASpacePressClicksOnceTheFocusHasMoved) {
 }
 
 const Sequence kRightButtonDuringSpace = {
-    "btnOne KeyDown 32 0",
-    "btnOne KeyPress 32",
-    "btnOne MouseDown 2 0 40 12",
-    "btnOne Click 0",
-    "btnOne KeyUp 32 0",
+    "btnOne KeyDown 32 0", "btnOne KeyPress 32", "btnOne MouseDown 2 0 40 12", "btnOne Click 0", "btnOne KeyUp 32 0",
 };
 
 TEST_F(InputTest, ARightButtonReleaseKeepsTheCaptureHeldForSpace) {
@@ -414,11 +387,7 @@ TEST_F(InputTest, AltAndTheMarkedLetterClickInEitherCaseByTheSystemsRules) {
 }
 
 const Sequence kEnterAndEscOfAToggle = {
-    "btnOne Click 0",
-    "btnOne KeyUp 27 0",
-    "btnOne KeyUp 27 0",
-    "btnOne KeyUp 13 0",
-    "btnOne Click -1",
+    "btnOne Click 0", "btnOne KeyUp 27 0", "btnOne KeyUp 27 0", "btnOne KeyUp 13 0", "btnOne Click -1",
 };
 
 TEST_F(InputTest, AToggleIgnoresEnterAndEscButNotItsAccessKey) {
@@ -488,8 +457,8 @@ TEST(MdiChildForm, ButtonsOnADocumentWindowFollowItsNonClientActivation) {
     childClass.lpszClassName = L"InputTestDocument";
     RegisterClassW(&childClass);
 
-    HWND frame = CreateWindowExW(0, L"InputTestFrame", L"frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 500,
-                                 400, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND frame = CreateWindowExW(0, L"InputTestFrame", L"frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 500, 400,
+                                 nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     CLIENTCREATESTRUCT clientInfo{};
     HWND client = CreateWindowExW(0, L"MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 480, 360,
                                   frame, nullptr, GetModuleHandleW(nullptr), &clientInfo);

@@ -177,10 +177,11 @@ TEST_F(LifecycleTest, SaveWritesTheTwentyThreeKeysInOrderWithTheirDefaults) {
     PropertyBag bag;
     button->WriteProperties(bag);
     EXPECT_EQ(SavedKeys(bag),
-              (std::vector<std::wstring>{L"BackColor", L"ButtonShape", L"Caption", L"CheckBox", L"Enabled", L"Font",
-                                         L"ForeColor", L"HandPointer", L"MaskColor", L"MouseIcon", L"MousePointer",
-                                         L"PicAlign", L"PicDown", L"PicHot", L"PicNormal", L"PicOpacity", L"PicSize",
-                                         L"PicSizeH", L"PicSizeW", L"State", L"UseMask", L"Value", L"TipText"}));
+              (std::vector<std::wstring>{L"BackColor",    L"ButtonShape", L"Caption",     L"CheckBox",  L"Enabled",
+                                         L"Font",         L"ForeColor",   L"HandPointer", L"MaskColor", L"MouseIcon",
+                                         L"MousePointer", L"PicAlign",    L"PicDown",     L"PicHot",    L"PicNormal",
+                                         L"PicOpacity",   L"PicSize",     L"PicSizeH",    L"PicSizeW",  L"State",
+                                         L"UseMask",      L"Value",       L"TipText"}));
     EXPECT_EQ(platform::ToInt32(EntryOf(bag, L"BackColor").defaultValue), 0xE6E6E6);
     EXPECT_EQ(platform::ToText(EntryOf(bag, L"Caption").defaultValue), L"btnPush");
     EXPECT_EQ(platform::ToBoolean(EntryOf(bag, L"Enabled").defaultValue), -1);
@@ -232,14 +233,16 @@ TEST_F(LifecycleTest, LoadThenSaveRoundTripsEveryValue) {
     button->WriteProperties(saved);
     ASSERT_EQ(saved.Entries().size(), stored.Entries().size());
     for (const auto& entry : stored.Entries()) {
-        EXPECT_TRUE(SameValue(EntryOf(saved, entry.key.c_str()).value, entry.value)) << "key " << std::string(entry.key.begin(), entry.key.end());
+        EXPECT_TRUE(SameValue(EntryOf(saved, entry.key.c_str()).value, entry.value))
+            << "key " << std::string(entry.key.begin(), entry.key.end());
     }
 }
 
 TEST_F(LifecycleTest, AValueOfTheWrongKindReachesTheContainerAsAnError) {
     auto button = Create();
     try {
-        button->ReadProperties(PropertyBag{{L"ButtonShape", std::int32_t{3}}, {L"Caption", std::wstring(L"x")},
+        button->ReadProperties(PropertyBag{{L"ButtonShape", std::int32_t{3}},
+                                           {L"Caption", std::wstring(L"x")},
                                            {L"BackColor", std::wstring(L"not a colour")}});
         FAIL() << "the load should fail";
     } catch (const platform::ControlError& error) {

@@ -47,9 +47,10 @@ TEST_P(PaintTest, OutlineInnerFrameCornersAndBody) {
     site.userMode = false;  // nothing is attached: the flags stay as the test sets them
     AeroButton button(site, parent.hwnd(), 0, 0, kW, kH);
     // No caption: the body shows where the caption would be.
-    button.ReadProperties(platform::PropertyBag{{L"Caption", std::wstring()},
-                                                {L"CheckBox", platform::Boolean{look.checkBox ? std::int16_t{-1} : std::int16_t{0}}},
-                                                {L"Value", platform::Boolean{look.value ? std::int16_t{-1} : std::int16_t{0}}}});
+    button.ReadProperties(
+        platform::PropertyBag{{L"Caption", std::wstring()},
+                              {L"CheckBox", platform::Boolean{look.checkBox ? std::int16_t{-1} : std::int16_t{0}}},
+                              {L"Value", platform::Boolean{look.value ? std::int16_t{-1} : std::int16_t{0}}}});
     button.SetRunTimeFlags(look.focus, look.parentActive, look.isDefault, look.over, look.held, false, false);
     button.Redraw(look.state, true);
     const platform::BackImage& image = button.Surface().Image();

@@ -34,8 +34,8 @@ TEST_F(ShapeTest, CornerPixelsAndRegionCornersByShape) {
     struct Expected {
         const char* name;
         std::int32_t shape;
-        Pixels innerCorners;           // (1,1), (1,21), (71,1), (71,21)
-        std::vector<bool> inRegion;    // (0,0), (0,22), (72,0), (72,22)
+        Pixels innerCorners;         // (1,1), (1,21), (71,1), (71,21)
+        std::vector<bool> inRegion;  // (0,0), (0,22), (72,0), (72,22)
     };
     const Px o = kPlainOutline;
     const Px w = kWhite;
@@ -82,8 +82,7 @@ TEST_F(ShapeTest, ThePaintRebuildsTheRegionOnlyWhenTheLayoutIsDirty) {
     EXPECT_FALSE(button->LayoutDirty());
 }
 
-LRESULT CALLBACK CountPositionChanges(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                      DWORD_PTR data) {
+LRESULT CALLBACK CountPositionChanges(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
     if (message == WM_WINDOWPOSCHANGING) ++*reinterpret_cast<int*>(data);
     return DefSubclassProc(hwnd, message, wParam, lParam);
 }

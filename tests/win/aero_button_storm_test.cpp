@@ -77,8 +77,8 @@ TEST_F(StormTest, TenThousandRandomMessagesLeaveOnlyPossibleStates) {
         HWND hwnd = button.hWnd();
         std::mt19937 random(20261209);
         auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
-        const UINT mouse[] = {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN, WM_RBUTTONUP, WM_MBUTTONDOWN,
-                              WM_MBUTTONUP,   WM_LBUTTONDBLCLK, WM_MOUSEMOVE};
+        const UINT mouse[] = {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN,   WM_RBUTTONUP,
+                              WM_MBUTTONDOWN, WM_MBUTTONUP, WM_LBUTTONDBLCLK, WM_MOUSEMOVE};
         const WPARAM keys[] = {VK_SPACE, VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN, 'A', 'S', VK_RETURN, VK_ESCAPE};
         site.onDoEvents = [&] {
             if (pick(2)) SetFocus(form);
@@ -90,7 +90,9 @@ TEST_F(StormTest, TenThousandRandomMessagesLeaveOnlyPossibleStates) {
         for (int i = 0; i < 10000; ++i) {
             UINT last = 0;
             switch (pick(9)) {
-                case 0: case 1: case 2: {
+                case 0:
+                case 1:
+                case 2: {
                     // Over the button or off it, with the cursor where the message says. As the
                     // system does, input goes only to an enabled window, and off the window
                     // only while it holds the capture.
@@ -98,10 +100,12 @@ TEST_F(StormTest, TenThousandRandomMessagesLeaveOnlyPossibleStates) {
                     if (!IsWindowEnabled(hwnd) || (!over && GetCapture() != hwnd)) break;
                     SetCursorPos(over ? 156 : 390, over ? 128 : 290);
                     last = mouse[pick(8)];
-                    SendMessageW(hwnd, last, pick(2) ? MK_LBUTTON : 0, over ? MAKELPARAM(40, 12) : MAKELPARAM(290, 190));
+                    SendMessageW(hwnd, last, pick(2) ? MK_LBUTTON : 0,
+                                 over ? MAKELPARAM(40, 12) : MAKELPARAM(290, 190));
                     break;
                 }
-                case 3: case 4: {
+                case 3:
+                case 4: {
                     if (GetFocus() != hwnd) break;  // keys go to the focused window only
                     BYTE state[256]{};
                     if (pick(4) == 0) state[VK_MENU] = 0x80;

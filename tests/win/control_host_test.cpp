@@ -75,8 +75,8 @@ TEST_F(ControlHostTest, ChangingTheDefaultTellsTheOldAndTheNewControl) {
 }
 
 TEST_F(ControlHostTest, TheParentChainMarksTheFormThroughNestedContainers) {
-    HWND frame = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 50, 50, form.hwnd(), nullptr,
-                                 nullptr, nullptr);
+    HWND frame =
+        CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 50, 50, form.hwnd(), nullptr, nullptr, nullptr);
     FakeControl nested(frame);
     FormControlSite& site = host.AddSite(L"nested");
     site.SetControl(&nested);

@@ -212,8 +212,7 @@ TEST_F(CreditsInMainWindow, AFullPassEndsAboveThePanelAndStartsAgainBelowIt) {
 }
 
 // Every line of the table drawn at every tick, each measured anew: what a tick must show.
-void DrawEveryLine(platform::SurfaceWindow& panel, const app::CreditEntries& lines, std::int32_t count,
-                   float top) {
+void DrawEveryLine(platform::SurfaceWindow& panel, const app::CreditEntries& lines, std::int32_t count, float top) {
     panel.Cls();
     app::CreditWalk walk(top);
     for (std::int32_t i = 0; i < count; ++i) {
@@ -266,8 +265,8 @@ TEST_F(CreditsInMainWindow, EveryTickOfAPassAndAcrossTheWrapShowsWhatDrawingEver
         form.DrawCredits();
         DrawEveryLine(reference, form.CreditLines(), form.CreditCount(), top);
         const auto difference = FirstDifference(panel, reference);
-        ASSERT_FALSE(difference) << "tick " << tick << " after the wrap, at top " << top << ": pixel ("
-                                 << difference->x << ", " << difference->y << ")";
+        ASSERT_FALSE(difference) << "tick " << tick << " after the wrap, at top " << top << ": pixel (" << difference->x
+                                 << ", " << difference->y << ")";
         if (!AllBackground(panel)) ++inkTicks;
     }
     EXPECT_EQ(wraps, 1);

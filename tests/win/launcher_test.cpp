@@ -18,21 +18,18 @@ struct ShellCall {
     int show;
 };
 
-std::optional<std::string> Text(const char* text) {
-    return text ? std::optional<std::string>(text) : std::nullopt;
-}
+std::optional<std::string> Text(const char* text) { return text ? std::optional<std::string>(text) : std::nullopt; }
 
 // Replaces the shell for one test: records every call and answers with `answer`.
 class FakeShell {
 public:
     explicit FakeShell(INT_PTR answer) : answer_(answer) {
-        previous_ = app::SetShellExecuteEntry(
-            [this](HWND owner, const char* operation, const char* file, const char* parameters,
-                   const char* directory, int show) {
-                calls.push_back({owner, Text(operation), Text(file), Text(parameters), Text(directory), show});
-                if (fault_) fault_();
-                return reinterpret_cast<HINSTANCE>(answer_);
-            });
+        previous_ = app::SetShellExecuteEntry([this](HWND owner, const char* operation, const char* file,
+                                                     const char* parameters, const char* directory, int show) {
+            calls.push_back({owner, Text(operation), Text(file), Text(parameters), Text(directory), show});
+            if (fault_) fault_();
+            return reinterpret_cast<HINSTANCE>(answer_);
+        });
     }
     ~FakeShell() { app::SetShellExecuteEntry(std::move(previous_)); }
     FakeShell(const FakeShell&) = delete;

@@ -285,8 +285,8 @@ TEST_F(CrossProcessTest, AnotherProcessClosesTheProgramThroughTheStripsClose) {
 }
 
 TEST_F(CrossProcessTest, AClientHoldingTheObjectAfterTheWindowIsGoneGetsADisconnectedError) {
-    const std::string out = RunClient(Arguments(form->cmdHome().hWnd(), 0, L"watch"), "location",
-                                      [&] { form->Unload(); });
+    const std::string out =
+        RunClient(Arguments(form->cmdHome().hWnd(), 0, L"watch"), "location", [&] { form->Unload(); });
     EXPECT_EQ(Line(out, "name"), "Homepage") << out;
     EXPECT_EQ(Line(out, "shortcut"), "<0x00000001>") << "S_FALSE: no shortcut";
     const std::string gone = Line(out, "gone");
@@ -329,8 +329,8 @@ TEST_F(MainWindowAccessibleTest, TheBannerIsAGraphicAmongTheWindowsChildren) {
     for (long i = 0; i < got; ++i) {
         if (children[i].vt == VT_DISPATCH) {
             IAccessible* child = nullptr;
-            if (SUCCEEDED(children[i].pdispVal->QueryInterface(platform::kIIDAccessible,
-                                                               reinterpret_cast<void**>(&child)))) {
+            if (SUCCEEDED(
+                    children[i].pdispVal->QueryInterface(platform::kIIDAccessible, reinterpret_cast<void**>(&child)))) {
                 HWND hwnd = nullptr;
                 WindowFromAccessibleObject(child, &hwnd);
                 windows.push_back(hwnd);

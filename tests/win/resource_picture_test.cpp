@@ -48,8 +48,8 @@ struct Stored {
     int id, width, height;
 };
 constexpr Stored kResources[] = {
-    {IDB_SKIN_ATLAS, 640, 480},    {IDB_STRIP_NORMAL, 69, 20},    {IDB_STRIP_MIN_HOT, 69, 20},
-    {IDB_STRIP_MIN_DOWN, 69, 20},  {IDB_STRIP_CLOSE_HOT, 69, 20}, {IDB_STRIP_CLOSE_DOWN, 69, 20},
+    {IDB_SKIN_ATLAS, 640, 480},   {IDB_STRIP_NORMAL, 69, 20},    {IDB_STRIP_MIN_HOT, 69, 20},
+    {IDB_STRIP_MIN_DOWN, 69, 20}, {IDB_STRIP_CLOSE_HOT, 69, 20}, {IDB_STRIP_CLOSE_DOWN, 69, 20},
     {IDB_BANNER, 345, 41},
 };
 

@@ -184,7 +184,8 @@ TEST_F(ApplyClickTest, OpensTheKeyWithAccess0x3F) {
 TEST_F(ApplyClickTest, WritesTheValueAgainWhenItAlreadyHolds1000) {
     testing_support::CreateKey(HKEY_LOCAL_MACHINE, app::kTweakKey);
     app::ApplyShutdownTweak(nullptr);
-    ASSERT_EQ(ReadRawValue(HKEY_LOCAL_MACHINE, app::kTweakKey, app::kTweakField)->data, (Bytes{0xE8, 0x03, 0x00, 0x00}));
+    ASSERT_EQ(ReadRawValue(HKEY_LOCAL_MACHINE, app::kTweakKey, app::kTweakField)->data,
+              (Bytes{0xE8, 0x03, 0x00, 0x00}));
     recorder.boxes.clear();
 
     LoggedRegistry registry;

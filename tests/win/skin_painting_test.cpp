@@ -47,9 +47,9 @@ platform::PicturePtr MakePieceAtlas() {
     const int stride = (640 * 3 + 3) & ~3;
     std::fill_n(bytes, static_cast<size_t>(stride) * 480, 0);
     const Fill fills[] = {
-        {100, 100, 100, 100, kBody},     {0, 0, 8, 42, kTopLeft},        {9, 0, 5, 50, kTopEdge},
-        {30, 472, 5, 8, kBottomEdge},    {632, 0, 8, 50, kTopRight},     {0, 100, 8, 1, kLeftEdge},
-        {0, 472, 8, 8, kBottomLeft},     {632, 100, 8, 129, kRightEdge}, {632, 100, 8, 1, kRightEdgeFirst},
+        {100, 100, 100, 100, kBody},      {0, 0, 8, 42, kTopLeft},        {9, 0, 5, 50, kTopEdge},
+        {30, 472, 5, 8, kBottomEdge},     {632, 0, 8, 50, kTopRight},     {0, 100, 8, 1, kLeftEdge},
+        {0, 472, 8, 8, kBottomLeft},      {632, 100, 8, 129, kRightEdge}, {632, 100, 8, 1, kRightEdgeFirst},
         {632, 228, 8, 1, kRightEdgeLast}, {632, 472, 8, 8, kBottomRight},
     };
     for (const Fill& f : fills) {

@@ -253,7 +253,8 @@ TEST_F(SubclassTest, AMessageAlreadyInTheFilterTakesNoSecondSlot) {
     ASSERT_TRUE(tableA->sc_Subclass(window));
     tableA->AddSubclassMessage(window, kFirst, kAfterPrevious);
     tableA->AddSubclassMessage(window, kFirst, kAfterPrevious);
-    for (UINT m = kFirst + 1; m < kFirst + 32; ++m) tableA->AddSubclassMessage(window, static_cast<int>(m), kAfterPrevious);
+    for (UINT m = kFirst + 1; m < kFirst + 32; ++m)
+        tableA->AddSubclassMessage(window, static_cast<int>(m), kAfterPrevious);
     // 32 different messages fit only if the repeated one kept a single slot.
     Send(kFirst + 31);
     EXPECT_EQ(log, (Log{"previous app+32", "A after app+32 result=132"}));
@@ -363,8 +364,8 @@ TEST_F(SubclassTest, DeactivatingAFormDeliversWmActivateToBothOwners) {
     tableB->AddSubclassMessage(window, WM_ACTIVATE, kAfterPrevious);
     SetActiveWindow(other);
     SetActiveWindow(window);
-    EXPECT_EQ(log, (Log{"A after WM_ACTIVATE 0", "B after WM_ACTIVATE 0", "A after WM_ACTIVATE 1",
-                        "B after WM_ACTIVATE 1"}));
+    EXPECT_EQ(
+        log, (Log{"A after WM_ACTIVATE 0", "B after WM_ACTIVATE 0", "A after WM_ACTIVATE 1", "B after WM_ACTIVATE 1"}));
     DestroyWindow(other);
 }
 

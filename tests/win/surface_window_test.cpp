@@ -169,13 +169,12 @@ TEST_F(SurfaceWindowTest, ClickNeedsPressAndReleaseOverTheSameImage) {
 
     SendMessageW(form.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
     SendMessageW(form.hwnd(), WM_MOUSEMOVE, MK_LBUTTON, At(100, 5));  // still the pressed image's
-    SendMessageW(form.hwnd(), WM_LBUTTONUP, 0, At(100, 5));             // released outside: no click
+    SendMessageW(form.hwnd(), WM_LBUTTONUP, 0, At(100, 5));           // released outside: no click
     SendMessageW(form.hwnd(), WM_RBUTTONDOWN, MK_RBUTTON, At(5, 5));
-    SendMessageW(form.hwnd(), WM_RBUTTONUP, 0, At(5, 5));               // right button: no click
+    SendMessageW(form.hwnd(), WM_RBUTTONUP, 0, At(5, 5));  // right button: no click
     SendMessageW(form.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
     SendMessageW(form.hwnd(), WM_LBUTTONUP, 0, At(6, 6));
-    EXPECT_EQ(log, (std::vector<std::string>{"down 1", "move 1", "up 1", "down 2", "up 2", "down 1", "up 1",
-                                             "click"}));
+    EXPECT_EQ(log, (std::vector<std::string>{"down 1", "move 1", "up 1", "down 2", "up 2", "down 1", "up 1", "click"}));
 }
 
 TEST_F(SurfaceWindowTest, HiddenImagesTakeNoInput) {
@@ -223,8 +222,7 @@ struct WindowMessageCount {
     int positionChanges = 0;
     int paints = 0;
 
-    static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                      DWORD_PTR data) {
+    static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
         auto& self = *reinterpret_cast<WindowMessageCount*>(data);
         if (message == WM_WINDOWPOSCHANGING) ++self.positionChanges;
         if (message == WM_PAINT) ++self.paints;

@@ -23,8 +23,8 @@ void PrintError(const std::string& line) {
 
 int RunCommand(Arguments args, bool inBatch) {
     const std::map<std::string, int (*)(const Arguments&)> commands = {
-        {"set", RunSet},         {"bag", RunBag},     {"window", RunWindow}, {"render", RunRender},
-        {"describe", RunDescribe}, {"batch", RunBatch},
+        {"set", RunSet},       {"bag", RunBag},           {"window", RunWindow},
+        {"render", RunRender}, {"describe", RunDescribe}, {"batch", RunBatch},
     };
     if (args.empty() || !commands.count(args[0])) {
         std::string known;

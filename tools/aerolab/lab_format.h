@@ -17,11 +17,11 @@ std::optional<std::int16_t> ParseBool(std::string_view text);
 // A finite decimal number that fits a single-precision value.
 std::optional<float> ParseFloat(std::string_view text);
 
-std::string FormatBool(std::int16_t value);         // -1 or 0
-std::string FormatColour(std::uint32_t value);      // 0x and 8 upper-case hex digits
-std::string FormatInt(std::int64_t value);          // decimal
-std::string FormatFloat(float value);               // shortest text that reads back the same
-std::string FormatText(std::wstring_view text);     // quoted, escaped, UTF-8
+std::string FormatBool(std::int16_t value);      // -1 or 0
+std::string FormatColour(std::uint32_t value);   // 0x and 8 upper-case hex digits
+std::string FormatInt(std::int64_t value);       // decimal
+std::string FormatFloat(float value);            // shortest text that reads back the same
+std::string FormatText(std::wstring_view text);  // quoted, escaped, UTF-8
 
 // UTF-8 <-> UTF-16; invalid sequences and unpaired surrogates become U+FFFD.
 std::wstring FromUtf8(std::string_view text);

@@ -34,11 +34,16 @@ std::optional<FontDescription> ParseFont(std::string_view text) {
     font.name = FromUtf8(parts[0]);
     font.size = *size;
     for (std::size_t i = 2; i < parts.size(); ++i) {
-        if (parts[i] == "bold") font.bold = true;
-        else if (parts[i] == "italic") font.italic = true;
-        else if (parts[i] == "underline") font.underline = true;
-        else if (parts[i] == "strikethru") font.strikethrough = true;
-        else return std::nullopt;
+        if (parts[i] == "bold")
+            font.bold = true;
+        else if (parts[i] == "italic")
+            font.italic = true;
+        else if (parts[i] == "underline")
+            font.underline = true;
+        else if (parts[i] == "strikethru")
+            font.strikethrough = true;
+        else
+            return std::nullopt;
     }
     return font;
 }
@@ -70,8 +75,7 @@ Variant ParseValue(Kind kind, std::string_view text, const std::string& what) {
         case Kind::Float:
             if (const auto value = ParseFloat(text)) return *value;
             Bad(what, text, "a number");
-        case Kind::Text:
-            return FromUtf8(text);
+        case Kind::Text: return FromUtf8(text);
         case Kind::Picture:
             if (text == "none") return platform::Empty{};
             try {
@@ -82,8 +86,7 @@ Variant ParseValue(Kind kind, std::string_view text, const std::string& what) {
         case Kind::Font:
             if (const auto font = ParseFont(text)) return std::make_shared<const FontDescription>(*font);
             Bad(what, text, "a font (Name,Size[,bold][,italic][,underline][,strikethru])");
-        case Kind::Handle:
-            break;
+        case Kind::Handle: break;
     }
     throw BadArgument(what + " cannot be set");
 }
@@ -116,14 +119,14 @@ std::string FormatValue(Kind kind, const Variant& value) {
 
 const std::vector<BagKey>& BagKeys() {
     static const std::vector<BagKey> keys = {
-        {L"BackColor", Kind::Colour}, {L"ButtonShape", Kind::Int32}, {L"Caption", Kind::Text},
-        {L"CheckBox", Kind::Bool},    {L"Enabled", Kind::Bool},      {L"Font", Kind::Font},
-        {L"ForeColor", Kind::Colour}, {L"HandPointer", Kind::Bool},  {L"MaskColor", Kind::Colour},
+        {L"BackColor", Kind::Colour},  {L"ButtonShape", Kind::Int32},  {L"Caption", Kind::Text},
+        {L"CheckBox", Kind::Bool},     {L"Enabled", Kind::Bool},       {L"Font", Kind::Font},
+        {L"ForeColor", Kind::Colour},  {L"HandPointer", Kind::Bool},   {L"MaskColor", Kind::Colour},
         {L"MouseIcon", Kind::Picture}, {L"MousePointer", Kind::Int16}, {L"PicAlign", Kind::Int32},
-        {L"PicDown", Kind::Picture},  {L"PicHot", Kind::Picture},    {L"PicNormal", Kind::Picture},
-        {L"PicOpacity", Kind::Float}, {L"PicSize", Kind::Int32},     {L"PicSizeH", Kind::Int32},
-        {L"PicSizeW", Kind::Int32},   {L"State", Kind::Int32},       {L"UseMask", Kind::Bool},
-        {L"Value", Kind::Bool},       {L"TipText", Kind::Text},
+        {L"PicDown", Kind::Picture},   {L"PicHot", Kind::Picture},     {L"PicNormal", Kind::Picture},
+        {L"PicOpacity", Kind::Float},  {L"PicSize", Kind::Int32},      {L"PicSizeH", Kind::Int32},
+        {L"PicSizeW", Kind::Int32},    {L"State", Kind::Int32},        {L"UseMask", Kind::Bool},
+        {L"Value", Kind::Bool},        {L"TipText", Kind::Text},
     };
     return keys;
 }
@@ -164,7 +167,8 @@ const std::vector<PublicProperty>& PublicProperties() {
          [](AeroButton& b, const Variant& v) { b.SetCheckBoxMode(ToB(v)); }},
         {L"Enabled", Kind::Bool, [](AeroButton& b) { return B(b.Enabled()); },
          [](AeroButton& b, const Variant& v) { b.SetEnabled(ToB(v)); }},
-        {L"Font", Kind::Font, [](AeroButton& b) -> Variant { return std::make_shared<const FontDescription>(b.Font()); },
+        {L"Font", Kind::Font,
+         [](AeroButton& b) -> Variant { return std::make_shared<const FontDescription>(b.Font()); },
          [](AeroButton& b, const Variant& v) { b.SetFont(*platform::ToFont(v)); }},
         {L"FontBold", Kind::Bool, [](AeroButton& b) { return B(b.FontBold()); },
          [](AeroButton& b, const Variant& v) { b.SetFontBold(ToB(v)); }},

@@ -17,8 +17,7 @@ namespace aerolab {
 namespace {
 
 struct Flags {
-    bool focus = false, inactive = false, isDefault = false, over = false, held = false, pressed = false,
-         space = false;
+    bool focus = false, inactive = false, isDefault = false, over = false, held = false, pressed = false, space = false;
 };
 
 void PutLe(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes) {

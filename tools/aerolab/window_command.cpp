@@ -65,7 +65,8 @@ int RunWindow(const Arguments& args) {
     };
     std::vector<Entry> entries;
     entries.push_back({L"btnPush", 16, pushBag});
-    entries.push_back({L"btnToggle", 56, {{L"Caption", std::wstring(L"&Toggle")}, {L"CheckBox", platform::Boolean{-1}}}});
+    entries.push_back(
+        {L"btnToggle", 56, {{L"Caption", std::wstring(L"&Toggle")}, {L"CheckBox", platform::Boolean{-1}}}});
     entries.push_back({L"btnOther", 96, {{L"Caption", std::wstring(L"&Other")}}});
 
     std::vector<std::unique_ptr<aerobutton::AeroButton>> buttons;
