@@ -1,5 +1,5 @@
 # The two commands of README.md. Each first installs what is missing (Debian packages).
-.PHONY: run test test-x86 bench fuzz docs setup clean
+.PHONY: run test test-x86 bench fuzz docs check-format format setup clean
 
 run: setup
 	tools/run
@@ -22,6 +22,13 @@ fuzz: setup
 # The README's pictures in docs/, made by the program and aerolab themselves.
 docs: setup
 	tools/docs
+
+# Every C and C++ file formatted as .clang-format says (format: rewrite them so).
+check-format: setup
+	tools/check-format
+
+format: setup
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 setup:
 	tools/setup
