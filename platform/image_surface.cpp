@@ -133,16 +133,11 @@ void ImageSurface::OnMouseMove(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT ImageSurface::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (IsMouseButtonMessage(message)) {
+        OnMouseButton(message, wParam, lParam);
+        return 0;
+    }
     switch (message) {
-        case WM_LBUTTONDOWN:
-        case WM_RBUTTONDOWN:
-        case WM_MBUTTONDOWN:
-        case WM_LBUTTONDBLCLK:
-        case WM_RBUTTONDBLCLK:
-        case WM_MBUTTONDBLCLK:
-        case WM_LBUTTONUP:
-        case WM_RBUTTONUP:
-        case WM_MBUTTONUP: OnMouseButton(message, wParam, lParam); return 0;
         case WM_MOUSEMOVE: OnMouseMove(wParam, lParam); return 0;
         case WM_CAPTURECHANGED:
             // A modal loop (the window-move loop of a drag) took the mouse: the press is over.

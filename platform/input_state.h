@@ -43,6 +43,22 @@ inline int KeyShiftState() {
     return shift;
 }
 
+// Whether a message is a press, double click or release of one of the three mouse buttons.
+inline bool IsMouseButtonMessage(UINT message) {
+    switch (message) {
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDBLCLK:
+        case WM_MBUTTONDBLCLK:
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP: return true;
+        default: return false;
+    }
+}
+
 // The button a mouse button message is about (left for an unknown one).
 inline int ButtonOfMessage(UINT message) {
     switch (message) {

@@ -129,16 +129,11 @@ bool ButtonSurface::OnInput(UINT message, WPARAM wParam, LPARAM lParam) {
     using namespace platform;
     SurfaceNotifications* to = notifications;
     if (!to) return false;
+    if (IsMouseButtonMessage(message)) {
+        OnMouseButton(message, wParam, lParam);
+        return true;
+    }
     switch (message) {
-        case WM_LBUTTONDOWN:
-        case WM_RBUTTONDOWN:
-        case WM_MBUTTONDOWN:
-        case WM_LBUTTONDBLCLK:
-        case WM_RBUTTONDBLCLK:
-        case WM_MBUTTONDBLCLK:
-        case WM_LBUTTONUP:
-        case WM_RBUTTONUP:
-        case WM_MBUTTONUP: OnMouseButton(message, wParam, lParam); return true;
         case WM_MOUSEMOVE: {
             const POINT at = MousePoint(lParam);
             to->OnMouseMove(Narrow(HeldButtons(wParam)), Narrow(MouseShiftState(wParam)), Coordinate(at.x),
