@@ -1,4 +1,4 @@
-// Bookkeeping of the GDI and USER owners: the live-object counts and the memory DC owner.
+// Bookkeeping of the GDI and USER owners: the live-object counts.
 #include "platform/gdi_owner.h"
 
 #include <atomic>
@@ -17,25 +17,5 @@ namespace detail {
 void CountGdiObject(bool created) { g_liveGdiObjects += created ? 1 : -1; }
 void CountUserObject(bool created) { g_liveUserObjects += created ? 1 : -1; }
 }  // namespace detail
-
-UniqueMemoryDC::UniqueMemoryDC(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {
-    if (dc_) detail::CountGdiObject(true);
-}
-
-UniqueMemoryDC& UniqueMemoryDC::operator=(UniqueMemoryDC&& other) noexcept {
-    if (this != &other) {
-        reset();
-        dc_ = std::exchange(other.dc_, nullptr);
-    }
-    return *this;
-}
-
-void UniqueMemoryDC::reset() {
-    if (dc_) {
-        DeleteDC(dc_);
-        detail::CountGdiObject(false);
-        dc_ = nullptr;
-    }
-}
 
 }  // namespace platform

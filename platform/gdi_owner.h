@@ -57,23 +57,19 @@ using UniqueIcon = UniqueOwner<detail::IconTraits>;
 // A window the program created outside platform::Window (a tooltip), destroyed with DestroyWindow.
 using UniqueWindow = UniqueOwner<detail::WindowTraits>;
 
-// A memory DC, deleted with DeleteDC.
-class UniqueMemoryDC {
+namespace detail {
+struct MemoryDCTraits {
+    using Handle = HDC;
+    static void Release(Handle handle) { DeleteDC(handle); }
+    static void Count(bool created) { CountGdiObject(created); }
+};
+}  // namespace detail
+
+// A memory DC made with CreateCompatibleDC, deleted with DeleteDC.
+class UniqueMemoryDC : public UniqueOwner<detail::MemoryDCTraits> {
 public:
     UniqueMemoryDC() = default;
-    explicit UniqueMemoryDC(HDC compatibleWith);  // CreateCompatibleDC
-    ~UniqueMemoryDC() { reset(); }
-    UniqueMemoryDC(UniqueMemoryDC&& other) noexcept : dc_(std::exchange(other.dc_, nullptr)) {}
-    UniqueMemoryDC& operator=(UniqueMemoryDC&& other) noexcept;
-    UniqueMemoryDC(const UniqueMemoryDC&) = delete;
-    UniqueMemoryDC& operator=(const UniqueMemoryDC&) = delete;
-
-    HDC get() const { return dc_; }
-    explicit operator bool() const { return dc_ != nullptr; }
-    void reset();
-
-private:
-    HDC dc_ = nullptr;
+    explicit UniqueMemoryDC(HDC compatibleWith) : UniqueOwner(CreateCompatibleDC(compatibleWith)) {}
 };
 
 // A window's DC from GetDC, released with the window it came from.
